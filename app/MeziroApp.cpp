@@ -1,0 +1,10 @@
+#include "app/MeziroApp.h"
+
+#include "app/MeziroDlg.h"
+
+bool CMeziroApp::InitInstance(platform::Shell& shell, platform::Canvas& canvas,
+                              platform::Clock& clock, runtime::NuiRuntime& runtime) {
+  CMeziroDlg dialog(shell, canvas, clock, runtime);
+  dialog.DoModal();
+  return false;
+}

@@ -1,0 +1,16 @@
+// CMeziroApp: the application object. It runs the main dialog modally and lets the process
+// end when the dialog closes.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Clock.h"
+#include "platform/Shell.h"
+#include "runtime/NuiRuntime.h"
+
+class CMeziroApp {
+ public:
+  // Constructs the main dialog, runs it, and returns false once it has closed: the program
+  // has no message pump of its own.
+  bool InitInstance(platform::Shell& shell, platform::Canvas& canvas, platform::Clock& clock,
+                    runtime::NuiRuntime& runtime);
+};

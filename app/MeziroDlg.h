@@ -1,0 +1,88 @@
+// CMeziroDlg: the main dialog. It owns every piece of run-time state of the program: the
+// sensor connection and its frame buffers, the skeleton and user records, the face trackers,
+// the canvas, the camera texture and the sprites. Its member functions are defined in the
+// folder of the subsystem they belong to (app/, sensor/, display/). A host drives it through
+// the handlers of platform::MainDialogHandlers.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "display/Texture.h"
+#include "display/TextureImage.h"
+#include "platform/Canvas.h"
+#include "platform/Clock.h"
+#include "platform/MainDialogHandlers.h"
+#include "platform/ResultCodes.h"
+#include "platform/Shell.h"
+#include "runtime/NuiRuntime.h"
+
+class CMeziroDlg : public platform::MainDialogHandlers {
+ public:
+  CMeziroDlg(platform::Shell& shell, platform::Canvas& canvas, platform::Clock& clock,
+             runtime::NuiRuntime& runtime);
+  ~CMeziroDlg() override;
+  CMeziroDlg(const CMeziroDlg&) = delete;
+  CMeziroDlg& operator=(const CMeziroDlg&) = delete;
+
+  // Runs the dialog modally through the host; IDOK or IDCANCEL.
+  int DoModal();
+
+  // Handlers (app/).
+  bool OnInitDialog() override;
+  std::intptr_t OnKickIdle(std::uintptr_t wParam, std::intptr_t lParam) override;
+  void OnSysCommand(std::uint32_t id, std::intptr_t lParam) override;
+  void OnPaint() override;
+  platform::IconHandle OnQueryDragIcon() const { return m_hIcon; }
+  void OnDestroy() override;
+  // Handler (display/).
+  void OnSize(std::uint32_t type, int cx, int cy) override;
+
+  // Utilities (app/).
+  std::string GetModuleDirectory();
+  void CloseMainWindow();
+
+  // Settings (app/).
+  int LoadSettings();
+  int SaveSettings();
+
+  // Sprite loading of the start-up (app/).
+  void LoadSprites();
+
+  // Sensor connection, acquisition and tracking (sensor/). Virtual so that tests of the
+  // shell can record the order of the steps.
+  virtual HRESULT OpenSensor();
+  virtual void CloseSensor();
+  virtual HRESULT AcquireFrames();
+  virtual HRESULT TrackFace(int userIndex);
+
+  // Canvas and rendering (display/). Virtual for the same reason.
+  virtual HRESULT InitOpenGL();
+  virtual void ReleaseOpenGL();
+  virtual HRESULT RenderFrame();
+
+  // Services handed in by the entry point.
+  platform::Shell& m_shell;
+  platform::Canvas& m_canvas;
+  platform::Clock& m_clock;
+  runtime::NuiRuntime& m_runtime;
+
+  // Window icon.
+  platform::IconHandle m_hIcon = 0;
+
+  // Frame pacing: the counter value at the start of the last pass that drew; 0 = not started.
+  std::uint32_t m_lastRenderTime = 0;
+
+  // Installation height in centimetres; 0 until the settings are loaded.
+  float m_sensorHeightCm = 0.0f;
+
+  // Camera image texture record; null until the first rendered frame creates it.
+  std::unique_ptr<TextureImage> m_pCameraTexture;
+
+  // Sprites: two sets of ten digits (index 10 x set + digit), two unit images, the banner.
+  std::array<CTexture, 20> m_digitSprites;
+  std::array<CTexture, 2> m_unitSprites;
+  CTexture m_bannerSprite;
+};

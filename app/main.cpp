@@ -1,0 +1,13 @@
+// The entry point: chooses the host and the sensor provider and runs the application.
+#include "app/MeziroApp.h"
+#include "platform/SystemClock.h"
+#include "platform/qt/DesktopHost.h"
+
+int main(int argc, char** argv) {
+  platform::qt::DesktopHost host(argc, argv);
+  platform::SystemClock clock;
+  runtime::NuiRuntime runtime;
+  CMeziroApp app;
+  app.InitInstance(host.GetShell(), host.GetCanvas(), clock, runtime);
+  return 0;
+}
