@@ -1,0 +1,220 @@
+// Start-up and tear-down of the main dialog through the headless host: the order of every
+// step, each failure path, and what is left untouched after a cancelled height dialog.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/MeziroApp.h"
+#include "support/FakeCanvas.h"
+#include "support/ManualClock.h"
+#include "support/RecordingDialog.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using platform::headless::HeadlessShell;
+using platform::headless::Script;
+using Calls = std::vector<std::string>;
+
+const std::string kExit = "MessageBox:アプリケーションを終了します。";
+const std::string kSensorFailed = "MessageBox:キネクトの初期化に失敗しました。";
+const std::string kOpenGLFailed = "MessageBox:OpenGLの初期化に失敗しました。";
+
+struct DialogRun {
+  HeadlessShell shell;
+  int result = 0;
+  std::string setupIni;
+};
+
+// Runs the dialog start to end with the given script and step results.
+DialogRun RunDialog(Script script, HRESULT openSensor = S_OK, HRESULT initOpenGL = S_OK) {
+  testsupport::TempDir dir;
+  script.moduleDirectory = dir.WithSlash();
+  DialogRun run{HeadlessShell(std::move(script)), 0, {}};
+  testsupport::FakeCanvas canvas;
+  testsupport::ManualClock clock;
+  testsupport::UnusedRuntime runtime;
+  testsupport::RecordingDialog dialog(run.shell, canvas, clock, runtime);
+  dialog.openSensorResult = openSensor;
+  dialog.initOpenGLResult = initOpenGL;
+  run.result = dialog.DoModal();
+  run.setupIni = testsupport::ReadFile(dir.path() / "setup.ini");
+  return run;
+}
+
+// The log without the shell's start entries (menu, icons), which every run shares.
+Calls AfterIcons(const Calls& calls) {
+  const auto it = std::find(calls.begin(), calls.end(), "SetIcon:small:128");
+  return Calls(it == calls.end() ? calls.begin() : it + 1, calls.end());
+}
+
+TEST(StartupTest, StartsMenuAndIconsFirst) {
+  const DialogRun run = RunDialog({});
+  const Calls head(run.shell.calls.begin(), run.shell.calls.begin() + 5);
+  const Calls expected = {"RunMainDialog", "SystemMenu:separator",
+                          "SystemMenu:16:バージョン情報 Meziro(&A)...", "SetIcon:big:128",
+                          "SetIcon:small:128"};
+  EXPECT_EQ(head, expected);
+}
+
+struct StartupCase {
+  const char* name;
+  Script::HeightAnswer answer;
+  HRESULT openSensor;
+  HRESULT initOpenGL;
+  Calls expected;
+  int result;
+};
+
+void PrintTo(const StartupCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class StartupPathTest : public ::testing::TestWithParam<StartupCase> {};
+
+TEST_P(StartupPathTest, RunsTheStepsInOrderAndTearsDownOnce) {
+  const StartupCase& c = GetParam();
+  Script script;
+  script.heightAnswer = c.answer;
+  script.idlePasses = 1;
+  const DialogRun run = RunDialog(script, c.openSensor, c.initOpenGL);
+  EXPECT_EQ(AfterIcons(run.shell.calls), c.expected);
+  EXPECT_EQ(run.result, c.result);
+  // Settings are written on every way out.
+  EXPECT_EQ(run.setupIni, "[KINECT]\nHEIGHT=75.500000\n");
+}
+
+const Calls kTearDown = {"CloseSensor", "ReleaseOpenGL"};
+
+Calls Join(Calls a, const Calls& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, StartupPathTest,
+    ::testing::Values(
+        StartupCase{"Normal", Script::HeightAnswer::kAcceptProposal, S_OK, S_OK,
+                    Join({"HeightDialog", "OpenSensor", "InitOpenGL", "AcquireFrames",
+                          "TrackFace:0", "TrackFace:1"},
+                         Join(kTearDown, {"EndDialog:IDOK"})),
+                    platform::IDOK},
+        StartupCase{"HeightCancelled", Script::HeightAnswer::kCancel, S_OK, S_OK,
+                    Join({"HeightDialog", kExit, "CloseMainWindow"},
+                         Join(kTearDown, {"EndDialog:IDCANCEL"})),
+                    platform::IDCANCEL},
+        StartupCase{"HeightDialogCannotOpen", Script::HeightAnswer::kCannotCreate, S_OK, S_OK,
+                    Join({"HeightDialog", kExit, "CloseMainWindow"},
+                         Join(kTearDown, {"EndDialog:IDCANCEL"})),
+                    platform::IDCANCEL},
+        StartupCase{
+            "SensorFails", Script::HeightAnswer::kAcceptProposal, E_FAIL, S_OK,
+            Join({"HeightDialog", "OpenSensor", kSensorFailed, "CloseMainWindow", "InitOpenGL"},
+                 Join(kTearDown, {"EndDialog:IDCANCEL"})),
+            platform::IDCANCEL},
+        StartupCase{
+            "OpenGLFails", Script::HeightAnswer::kAcceptProposal, S_OK, E_FAIL,
+            Join({"HeightDialog", "OpenSensor", "InitOpenGL", kOpenGLFailed, "CloseMainWindow"},
+                 Join(kTearDown, {"EndDialog:IDCANCEL"})),
+            platform::IDCANCEL},
+        StartupCase{"BothFail", Script::HeightAnswer::kAcceptProposal, E_FAIL, E_FAIL,
+                    Join({"HeightDialog", "OpenSensor", kSensorFailed, "CloseMainWindow",
+                          "InitOpenGL", kOpenGLFailed, "CloseMainWindow"},
+                         Join(kTearDown, {"EndDialog:IDCANCEL"})),
+                    platform::IDCANCEL}),
+    [](const ::testing::TestParamInfo<StartupCase>& info) { return info.param.name; });
+
+TEST(StartupTest, CancelShowsExactlyOneMessageAndKeepsTheLoadedHeight) {
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir.path() / "setup.ini", "[KINECT]\nHEIGHT=120.25\n");
+  Script script;
+  script.heightAnswer = Script::HeightAnswer::kCancel;
+  script.moduleDirectory = dir.WithSlash();
+  HeadlessShell shell(script);
+  testsupport::FakeCanvas canvas;
+  testsupport::ManualClock clock;
+  testsupport::UnusedRuntime runtime;
+  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
+  dialog.DoModal();
+  EXPECT_EQ(shell.messages, std::vector<std::string>{"アプリケーションを終了します。"});
+  EXPECT_EQ(shell.heightDialogInitialTexts, std::vector<std::string>{"120.25"});
+  EXPECT_FLOAT_EQ(dialog.m_sensorHeightCm, 120.25f);
+  EXPECT_EQ(testsupport::ReadFile(dir.path() / "setup.ini"), "[KINECT]\nHEIGHT=120.250000\n");
+}
+
+TEST(StartupTest, ConfirmedHeightIsUsedAndWrittenAtExit) {
+  testsupport::TempDir dir;
+  Script script;
+  script.heightAnswer = Script::HeightAnswer::kEnterTexts;
+  script.heightTexts = {"abc", "", "170.3"};
+  script.moduleDirectory = dir.WithSlash();
+  HeadlessShell shell(script);
+  testsupport::FakeCanvas canvas;
+  testsupport::ManualClock clock;
+  testsupport::UnusedRuntime runtime;
+  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
+  EXPECT_EQ(dialog.DoModal(), platform::IDOK);
+  EXPECT_EQ(shell.messages, std::vector<std::string>(2, "数字を入力してください。"));
+  EXPECT_EQ(shell.editFocusedWithSelection, 2);
+  EXPECT_EQ(testsupport::ReadFile(dir.path() / "setup.ini"), "[KINECT]\nHEIGHT=170.300003\n");
+}
+
+TEST(StartupTest, AboutItemOpensTheAboutBoxAndOtherCommandsDoNot) {
+  Script script;
+  script.idlePasses = 1;
+  HeadlessShell* shellPtr = nullptr;
+  CMeziroDlg* dialogPtr = nullptr;
+  script.beforeIdlePass = [&](int) {
+    dialogPtr->OnSysCommand(0xF060, 0);  // close, as the window system sends it
+    dialogPtr->OnSysCommand(0x0010 | 0x0003, 0);
+    shellPtr->calls.push_back("-");
+  };
+  testsupport::TempDir dir;
+  script.moduleDirectory = dir.WithSlash();
+  HeadlessShell shell(script);
+  shellPtr = &shell;
+  testsupport::FakeCanvas canvas;
+  testsupport::ManualClock clock;
+  testsupport::UnusedRuntime runtime;
+  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
+  dialogPtr = &dialog;
+  dialog.DoModal();
+  EXPECT_EQ(std::count(shell.calls.begin(), shell.calls.end(), "AboutDialog"), 1);
+  const auto about = std::find(shell.calls.begin(), shell.calls.end(), "AboutDialog");
+  ASSERT_NE(about, shell.calls.end());
+  EXPECT_EQ(*(about + 1), "-");
+}
+
+TEST(StartupTest, MinimisedWindowDrawsTheIconCentred) {
+  HeadlessShell shell({});
+  testsupport::FakeCanvas canvas;
+  testsupport::ManualClock clock;
+  testsupport::UnusedRuntime runtime;
+  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
+  shell.minimised = true;
+  shell.clientSize = {161, 40};
+  dialog.OnPaint();
+  shell.minimised = false;
+  dialog.OnPaint();
+  // (161 - 32 + 1) / 2 = 65, (40 - 32 + 1) / 2 = 4; nothing when not minimised.
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"DrawIcon:65,4:128"});
+  EXPECT_EQ(dialog.OnQueryDragIcon(), HeadlessShell::kIcon);
+}
+
+TEST(StartupTest, ApplicationRunsTheDialogAndReturnsFalse) {
+  testsupport::TempDir dir;
+  Script script;
+  script.moduleDirectory = dir.WithSlash();
+  HeadlessShell shell(script);
+  testsupport::FakeCanvas canvas;
+  testsupport::ManualClock clock;
+  testsupport::UnusedRuntime runtime;
+  CMeziroApp app;
+  EXPECT_FALSE(app.InitInstance(shell, canvas, clock, runtime));
+  EXPECT_EQ(shell.calls.front(), "RunMainDialog");
+  EXPECT_EQ(shell.calls.back(), "EndDialog:IDOK");
+}
+
+}  // namespace
