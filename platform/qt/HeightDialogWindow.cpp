@@ -58,6 +58,8 @@ void HeightDialogWindow::accept() {
     done(IDOK);
     return;
   }
+  // The message box has just closed: take the activation back so the focus really lands.
+  activateWindow();
   m_edit->setFocus();
   m_edit->selectAll();
 }

@@ -1,9 +1,9 @@
 #include "platform/qt/QtShell.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 #include <cstdio>
 
 #include "app/Resources.h"
@@ -42,7 +42,9 @@ void QtShell::MessageBox(std::string_view text) {
   const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
   QMessageBox box(QMessageBox::Warning, caption, ToQString(text), QMessageBox::Ok, m_mainDialog);
   box.setTextFormat(Qt::PlainText);
-  box.button(QMessageBox::Ok)->setText(ToQString(resources::kOkText));
+  QAbstractButton* ok = box.button(QMessageBox::Ok);
+  ok->setText(ToQString(resources::kOkText));
+  ok->setIcon(QIcon());
   box.exec();
 }
 
