@@ -22,9 +22,6 @@ class DialogUnits {
   QSize Size(int dluWidth, int dluHeight) const;
   QRect Rect(int dluX, int dluY, int dluWidth, int dluHeight) const;
 
-  int BaseWidth() const { return m_baseWidth; }
-  int BaseHeight() const { return m_baseHeight; }
-
  private:
   int m_baseWidth;   // average character width in pixels
   int m_baseHeight;  // character height in pixels

@@ -40,7 +40,6 @@ MainDialogWindow::MainDialogWindow(MainDialogHandlers& handlers, QtCanvas& canva
       m_canvas(canvas) {
   setWindowTitle(ToQString(resources::kMainCaption));
   setFont(DialogFont(kFontPointSize));
-  setSizeGripEnabled(false);
   resize(DialogUnits(font()).Size(kWidthDlu, kHeightDlu));
 
   auto* layout = new QVBoxLayout(this);

@@ -23,10 +23,13 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
-  if [ -s "$work/app.log" ]; then
-    echo "--- program output ---" >&2
-    cat "$work/app.log" >&2
-  fi
+  local name
+  for name in app xvfb; do
+    if [ -s "$work/$name.log" ]; then
+      echo "--- $name output ---" >&2
+      cat "$work/$name.log" >&2
+    fi
+  done
   exit 1
 }
 
@@ -42,10 +45,15 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
+x_ready=""
 for _ in $(seq 100); do
-  xdotool getmouselocation >/dev/null 2>&1 && break
+  if xdotool getmouselocation >/dev/null 2>&1; then
+    x_ready=1
+    break
+  fi
   sleep 0.05
 done
+[ -n "$x_ready" ] || fail "Xvfb on $DISPLAY does not answer"
 
 # The visible window whose title is exactly $1 (xdotool matches without regard to case).
 find_window() {
