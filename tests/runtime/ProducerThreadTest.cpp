@@ -13,7 +13,7 @@ using testsupport::FakeDepthFrame;
 using testsupport::SensorFixture;
 using namespace runtime;
 
-constexpr int kFrames = 200;
+constexpr int kFrames = 60;
 
 TEST_F(SensorFixture, IdleLoopTakesFramesAProducerThreadSignals) {
   OpenQuietly();

@@ -182,10 +182,12 @@ class FakeMapper : public INuiCoordinateMapper {
     if (FAILED(hr) || !m_state.runtime.fillPointMap) {
       return hr;
     }
-    for (std::uint32_t i = 0; i < depthPointCount; ++i) {
-      const std::int32_t depth = i < depthPixelCount ? depthPixels[i].depth : 0;
-      depthPoints[i] = {static_cast<std::int32_t>(i % 640), static_cast<std::int32_t>(i / 640),
-                        depth, 0};
+    std::uint32_t i = 0;
+    for (std::int32_t y = 0; i < depthPointCount; ++y) {
+      for (std::int32_t x = 0; x < 640 && i < depthPointCount; ++x, ++i) {
+        const std::int32_t depth = i < depthPixelCount ? depthPixels[i].depth : 0;
+        depthPoints[i] = {x, y, depth, 0};
+      }
     }
     return S_OK;
   }
