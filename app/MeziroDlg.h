@@ -6,9 +6,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "display/Texture.h"
 #include "display/TextureImage.h"
@@ -18,6 +20,8 @@
 #include "platform/ResultCodes.h"
 #include "platform/Shell.h"
 #include "runtime/NuiRuntime.h"
+#include "runtime/ReleasePtr.h"
+#include "sensor/TrackedUser.h"
 
 class CMeziroDlg : public platform::MainDialogHandlers {
  public:
@@ -58,6 +62,17 @@ class CMeziroDlg : public platform::MainDialogHandlers {
   virtual HRESULT AcquireFrames();
   virtual HRESULT TrackFace(int userIndex);
 
+  // ---- Sensor subsystem operations (sensor/) ----
+  HRESULT CreateFaceTracking(int userIndex);
+  HRESULT GetHeadHint(int userIndex, runtime::FTHeadHints* hints);
+  HRESULT ChooseBackgroundRemovalPlayer(
+      const std::array<runtime::NUI_SKELETON_DATA, runtime::NUI_SKELETON_COUNT>& skeletons);
+  void ProcessSkeletonFrame(const runtime::NUI_SKELETON_FRAME& frame);
+  // Replaces out with the camera-space point of the depth pixel that in projects onto; keeps
+  // out when in falls outside the depth image.
+  void RederivePoint(const runtime::Vector4& in, runtime::Vector4& out) const;
+  // ---- end of sensor subsystem operations ----
+
   // Canvas and rendering (display/). Virtual for the same reason.
   virtual HRESULT InitOpenGL();
   virtual void ReleaseOpenGL();
@@ -85,4 +100,49 @@ class CMeziroDlg : public platform::MainDialogHandlers {
   std::array<CTexture, 20> m_digitSprites;
   std::array<CTexture, 2> m_unitSprites;
   CTexture m_bannerSprite;
+
+  // ---- Sensor subsystem state (sensor/) ----
+  // Connection (SensorConnection.cpp).
+  runtime::ReleasePtr<runtime::INuiSensor> m_pNuiSensor;
+  std::uint32_t m_colorWidth = 0;
+  std::uint32_t m_colorHeight = 0;
+  std::uint32_t m_depthWidth = 0;
+  std::uint32_t m_depthHeight = 0;
+  runtime::EventHandle m_hNextColorFrameEvent;
+  runtime::EventHandle m_hNextDepthFrameEvent;
+  runtime::EventHandle m_hNextSkeletonEvent;
+  runtime::EventHandle m_hBackgroundRemovedFrameEvent;
+  runtime::NuiStreamHandle m_hColorStream = runtime::kInvalidStreamHandle;
+  runtime::NuiStreamHandle m_hDepthStream = runtime::kInvalidStreamHandle;
+  runtime::ReleasePtr<runtime::INuiBackgroundRemovedColorStream> m_pBackgroundRemovalStream;
+  bool m_nearMode = false;
+
+  // Frame buffers (FrameAcquisition.cpp), sized when the connection opens. Colour: 4 bytes
+  // per pixel (blue, green, red, unused), rows m_colorPitch bytes apart. Depth: one 16-bit
+  // pixel each, millimetres << 3 | player index. Point map: per colour pixel (row-major, rows
+  // m_colorWidth long) the depth-image point landing on it; null while closed.
+  std::vector<std::uint8_t> m_colorPixels;
+  std::int32_t m_colorPitch = 0;
+  std::vector<std::uint16_t> m_depthPixels;
+  std::unique_ptr<runtime::NUI_DEPTH_IMAGE_POINT[]> m_pDepthPoints;
+  std::size_t m_depthPointCount = 0;
+
+  // Skeletons and user records (SkeletonProcessing.cpp).
+  std::array<runtime::NUI_SKELETON_DATA, runtime::NUI_SKELETON_COUNT> m_skeletons{};
+  std::array<TrackedUser, 2> m_users;
+  std::int32_t m_userCount = 0;
+
+  // Face tracking per user record (FaceTracking.cpp).
+  std::array<runtime::ReleasePtr<runtime::IFTFaceTracker>, 2> m_pFaceTracker;
+  std::array<runtime::ReleasePtr<runtime::IFTResult>, 2> m_pFaceResult;
+  std::array<runtime::ReleasePtr<runtime::IFTImage>, 2> m_pFaceColorImage;
+  std::array<runtime::ReleasePtr<runtime::IFTImage>, 2> m_pFaceDepthImage;
+  runtime::FT_CAMERA_CONFIG m_videoCameraConfig{};
+  runtime::FT_CAMERA_CONFIG m_depthCameraConfig{};
+  std::array<runtime::FTHeadHints, 2> m_headHints{};
+
+  // Background-removal player choice (PlayerChoice.cpp): the tracking id last handed to the
+  // stream with success; 0 none.
+  std::uint32_t m_trackedPlayerId = 0;
+  // ---- end of sensor subsystem state ----
 };

@@ -4,6 +4,7 @@
 #include "app/MeziroDlg.h"
 #include "platform/Clock.h"
 #include "platform/headless/HeadlessShell.h"
+#include "runtime/NoSensorRuntime.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void BM_IdlePassNoFrames(benchmark::State& state) {
   platform::headless::HeadlessShell shell({});
   NullCanvas canvas;
   SteppingClock clock;
-  runtime::NuiRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   CMeziroDlg dialog(shell, canvas, clock, runtime);
   for (auto _ : state) {
     benchmark::DoNotOptimize(dialog.OnKickIdle(0, 0));
