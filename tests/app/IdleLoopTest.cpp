@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/NoSensorRuntime.h"
 #include "support/FakeCanvas.h"
 #include "support/ManualClock.h"
 #include "support/RecordingDialog.h"
@@ -17,7 +18,7 @@ class IdleLoopTest : public ::testing::Test {
   platform::headless::HeadlessShell shell{{}};
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   testsupport::RecordingDialog dialog{shell, canvas, clock, runtime};
 
   Calls Pass() {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "runtime/NoSensorRuntime.h"
 #include "support/FakeCanvas.h"
 #include "support/ManualClock.h"
 #include "support/RecordingDialog.h"
@@ -28,7 +29,7 @@ class SettingsTest : public ::testing::Test {
   testsupport::TempDir dir;
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   std::unique_ptr<platform::headless::HeadlessShell> shell;
   std::unique_ptr<testsupport::RecordingDialog> dialog;
 };

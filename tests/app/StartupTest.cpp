@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/MeziroApp.h"
+#include "runtime/NoSensorRuntime.h"
 #include "support/FakeCanvas.h"
 #include "support/ManualClock.h"
 #include "support/RecordingDialog.h"
@@ -35,7 +36,7 @@ DialogRun RunDialog(Script script, HRESULT openSensor = S_OK, HRESULT initOpenGL
   DialogRun run{HeadlessShell(std::move(script)), 0, {}};
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   testsupport::RecordingDialog dialog(run.shell, canvas, clock, runtime);
   dialog.openSensorResult = openSensor;
   dialog.initOpenGLResult = initOpenGL;
@@ -135,7 +136,7 @@ TEST(StartupTest, CancelShowsExactlyOneMessageAndKeepsTheLoadedHeight) {
   HeadlessShell shell(script);
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
   dialog.DoModal();
   EXPECT_EQ(shell.messages, std::vector<std::string>{"アプリケーションを終了します。"});
@@ -153,7 +154,7 @@ TEST(StartupTest, ConfirmedHeightIsUsedAndWrittenAtExit) {
   HeadlessShell shell(script);
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
   EXPECT_EQ(dialog.DoModal(), platform::IDOK);
   EXPECT_EQ(shell.messages, std::vector<std::string>(2, "数字を入力してください。"));
@@ -177,7 +178,7 @@ TEST(StartupTest, AboutItemOpensTheAboutBoxAndOtherCommandsDoNot) {
   shellPtr = &shell;
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
   dialogPtr = &dialog;
   dialog.DoModal();
@@ -191,7 +192,7 @@ TEST(StartupTest, MinimisedWindowDrawsTheIconCentred) {
   HeadlessShell shell({});
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
   shell.minimised = true;
   shell.clientSize = {161, 40};
@@ -203,18 +204,23 @@ TEST(StartupTest, MinimisedWindowDrawsTheIconCentred) {
   EXPECT_EQ(dialog.OnQueryDragIcon(), HeadlessShell::kIcon);
 }
 
-TEST(StartupTest, ApplicationRunsTheDialogAndReturnsFalse) {
+// The real dialog with no sensor attached: the sensor's own message, then the start-up's,
+// and the window closes as cancelled.
+TEST(StartupTest, ApplicationWithoutSensorReportsItAndEnds) {
   testsupport::TempDir dir;
   Script script;
   script.moduleDirectory = dir.WithSlash();
   HeadlessShell shell(script);
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  testsupport::UnusedRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   CMeziroApp app;
   EXPECT_FALSE(app.InitInstance(shell, canvas, clock, runtime));
   EXPECT_EQ(shell.calls.front(), "RunMainDialog");
-  EXPECT_EQ(shell.calls.back(), "EndDialog:IDOK");
+  EXPECT_EQ(shell.calls.back(), "EndDialog:IDCANCEL");
+  EXPECT_EQ(shell.messages, (std::vector<std::string>{"Kinectが接続されていません",
+                                                      "キネクトの初期化に失敗しました。"}));
+  EXPECT_EQ(testsupport::ReadFile(dir.path() / "setup.ini"), "[KINECT]\nHEIGHT=75.500000\n");
 }
 
 }  // namespace

@@ -47,7 +47,4 @@ class RecordingDialog : public CMeziroDlg {
   platform::headless::HeadlessShell& m_log;
 };
 
-// A runtime with no entry points used: the recorders never reach it.
-class UnusedRuntime : public runtime::NuiRuntime {};
-
 }  // namespace testsupport
