@@ -191,6 +191,10 @@ std::vector<std::uint8_t> EglCanvas::ReadPresentedPixels() {
   return topDown;
 }
 
+bool EglCanvas::IsCurrent() const {
+  return m_state->context != EGL_NO_CONTEXT && eglGetCurrentContext() == m_state->context;
+}
+
 int EglCanvas::DepthBits() const {
   return m_state->depthBits;
 }

@@ -38,6 +38,8 @@ class EglCanvas : public Canvas {
   // The last presented picture as RGBA rows from the top, width x height x 4 bytes. Makes
   // the context current for the read and restores whatever was current before.
   std::vector<std::uint8_t> ReadPresentedPixels();
+  // Whether this canvas's context is current on the calling thread.
+  bool IsCurrent() const;
   // The depth bits of the chosen config; 0 before SetupPixelFormat.
   int DepthBits() const;
 
