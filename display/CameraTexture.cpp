@@ -1,8 +1,42 @@
 #include <GL/gl.h>
 
+#include <bit>
 #include <cstring>
 
 #include "app/MeziroDlg.h"
+
+namespace {
+
+// Blue, green, red, unused -> red, green, blue, 255, a pixel as one 32-bit word: bytes 0
+// and 2 swapped, byte 3 set.
+static_assert(std::endian::native == std::endian::little, "pixel words assume little-endian");
+
+std::uint32_t ToOpaqueRgba(std::uint32_t bgrx) {
+  return (bgrx >> 16 & 0xFFu) | (bgrx & 0xFF00u) | (bgrx & 0xFFu) << 16 | 0xFF000000u;
+}
+
+// One row, four pixels at a time so that the compiler converts them in one vector register;
+// the rest one by one.
+void ConvertRow(const std::uint8_t* __restrict source, std::uint8_t* __restrict target,
+                std::size_t width) {
+  std::size_t x = 0;
+  for (; x + 4 <= width; x += 4) {
+    std::uint32_t pixels[4];
+    std::memcpy(pixels, source + 4 * x, sizeof pixels);
+    for (std::uint32_t& pixel : pixels) {
+      pixel = ToOpaqueRgba(pixel);
+    }
+    std::memcpy(target + 4 * x, pixels, sizeof pixels);
+  }
+  for (; x < width; ++x) {
+    std::uint32_t pixel;
+    std::memcpy(&pixel, source + 4 * x, sizeof pixel);
+    pixel = ToOpaqueRgba(pixel);
+    std::memcpy(target + 4 * x, &pixel, sizeof pixel);
+  }
+}
+
+}  // namespace
 
 // Copies the last colour frame (blue, green, red, unused) into the camera texture as red,
 // green, blue and an opaque alpha. A frame that does not match the texture (no colour frame
@@ -24,16 +58,8 @@ void CMeziroDlg::FillCameraTexture() {
   }
   const std::size_t textureRowBytes = std::size_t(texture->textureWidth) * kBytesPerPixel;
   for (std::uint32_t y = 0; y < m_colorHeight; ++y) {
-    const std::uint8_t* source = m_colorPixels.data() + y * pitch;
-    std::uint8_t* target = texture->pixels.get() + y * textureRowBytes;
-    for (std::uint32_t x = 0; x < m_colorWidth; ++x) {
-      target[0] = source[2];
-      target[1] = source[1];
-      target[2] = source[0];
-      target[3] = 255;
-      source += kBytesPerPixel;
-      target += kBytesPerPixel;
-    }
+    ConvertRow(m_colorPixels.data() + y * pitch, texture->pixels.get() + y * textureRowBytes,
+               m_colorWidth);
   }
 }
 

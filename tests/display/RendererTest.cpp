@@ -96,6 +96,26 @@ TEST_F(RendererTest, CameraBytesBecomeOpaqueRedGreenBlue) {
   EXPECT_EQ((Rgba{texel[0], texel[1], texel[2], texel[3]}), (Rgba{30, 20, 10, 255}));
 }
 
+TEST_F(RendererTest, EveryPixelOfAnOddWidthFrameIsConverted) {
+  OpenFrames(7, 3);
+  FillColour([](int x, int y) {
+    return Rgba{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 99, 0};
+  });
+  Render();
+  const TextureImage& texture = *m_dialog.m_pCameraTexture;
+  ASSERT_EQ(texture.textureWidth, 8);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 7; ++x) {
+      const std::uint8_t* t = texture.pixels.get() + (y * 8 + x) * 4;
+      EXPECT_EQ((Rgba{t[0], t[1], t[2], t[3]}),
+                (Rgba{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 99, 255}))
+          << x << "," << y;
+    }
+  }
+  // The column beyond the picture stays as allocated.
+  EXPECT_EQ(texture.pixels[7 * 4 + 3], 0);
+}
+
 TEST_F(RendererTest, CameraPictureIsUprightAndUnmirrored) {
   OpenFrames();
   FillColour([](int x, int y) {
