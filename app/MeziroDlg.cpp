@@ -58,15 +58,15 @@ void CMeziroDlg::LoadSprites() {
     for (int set = 0; set < 2; ++set) {
       const std::string path =
           GetModuleDirectory() + "image/num" + std::to_string(set) + std::to_string(digit) + ".png";
-      m_digitSprites[10 * set + digit].CreateFromFile(path);
+      m_digitSprites[10 * set + digit].CreateFromFile(path, m_shell);
     }
   }
   // cm1.png is the first user's unit image, cm2.png the second's.
   for (int unit = 1; unit <= 2; ++unit) {
     const std::string path = GetModuleDirectory() + "image/cm" + std::to_string(unit) + ".png";
-    m_unitSprites[unit - 1].CreateFromFile(path);
+    m_unitSprites[unit - 1].CreateFromFile(path, m_shell);
   }
-  m_bannerSprite.CreateFromResource();
+  m_bannerSprite.CreateFromResource(m_shell);
 }
 
 void CMeziroDlg::OnDestroy() {
