@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs the real vantolu executable on a private X server and plays the operator:
-#   confirm  Enter in the height dialog, the About box from the main window's context menu,
-#            Esc in the main window; setup.ini must hold the confirmed height.
+#   confirm  Enter in the height dialog; start-up messages (a build without a sensor reports
+#            it and the window then closes itself) are answered with Enter; while the main
+#            window runs, the About box from its context menu, then Esc; setup.ini must hold
+#            the confirmed height.
 #   cancel   Esc in the height dialog; exactly the closing message box, then the program
 #            ends and setup.ini still receives the loaded height.
 # Usage: run_vantolu.sh confirm|cancel <vantolu executable> [screenshot directory]
@@ -55,10 +57,11 @@ for _ in $(seq 100); do
 done
 [ -n "$x_ready" ] || fail "Xvfb on $DISPLAY does not answer"
 
-# The visible window whose title is exactly $1 (xdotool matches without regard to case).
+# The visible top-level window whose title is exactly $1 (xdotool matches without regard to
+# case, and the canvas inside the main window is a window of its own).
 find_window() {
   local id
-  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+  for id in $(xdotool search --maxdepth 1 --onlyvisible --name "^$1\$" 2>/dev/null); do
     if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
       echo "$id"
       return 0
@@ -93,12 +96,38 @@ press() {
   xdotool key "$2"
 }
 
+# Screenshots of this mode go to their own folder, fresh for each run.
+if [ -n "$shots" ]; then
+  shots="$shots/$mode"
+  rm -rf "$shots"
+fi
+
 screenshot() {
   if [ -n "$shots" ] && [ -x /usr/bin/import ]; then
     mkdir -p "$shots"
     sleep 0.3  # let the window finish painting
     /usr/bin/import -window "$1" "$shots/$2.png"
   fi
+}
+
+# Opens the About box through the main window's context menu (the item is last, with
+# mnemonic A), screenshots it, closes it with Enter, then ends the program with Esc.
+open_about_and_close() {
+  local main=$1 about=""
+  xdotool mousemove --window "$main" 100 100
+  for _ in 1 2 3; do
+    xdotool click 3
+    sleep 0.3
+    xdotool key a
+    if about=$(for _ in $(seq 20); do find_window "バージョン情報 Meziro" && break; sleep 0.1; done); then
+      [ -n "$about" ] && break
+    fi
+  done
+  [ -n "$about" ] || fail "the About box did not open from the context menu"
+  screenshot "$about" about_box
+  press "$about" Return
+  wait_until_gone "バージョン情報 Meziro"
+  press "$main" Escape
 }
 
 (cd / && exec "$work/vantolu" >"$work/app.log" 2>&1) &
@@ -110,26 +139,36 @@ screenshot "$height" height_dialog
 case "$mode" in
   confirm)
     press "$height" Return
-    main=$(wait_for_window "Vantolu")
     wait_until_gone "高さ入力"
 
-    # The About item sits at the end of the main window's context menu, with mnemonic A.
-    xdotool mousemove --window "$main" 100 100
-    about=""
-    for _ in 1 2 3; do
-      xdotool click 3
-      sleep 0.3
-      xdotool key a
-      if about=$(for _ in $(seq 20); do find_window "バージョン情報 Meziro" && break; sleep 0.1; done); then
-        [ -n "$about" ] && break
+    # Until the main window runs on its own or the program has ended: answer each message
+    # box (captioned with the executable's name) with Enter.
+    messages=0
+    main=""
+    steady=0
+    for _ in $(seq 100); do
+      if message=$(find_window "vantolu"); then
+        screenshot "$message" "startup_message_$messages"
+        press "$message" Return
+        messages=$((messages + 1))
+        steady=0
+      elif main=$(find_window "Vantolu"); then
+        steady=$((steady + 1))
+        [ "$steady" -ge 5 ] && break
+      elif ! kill -0 "$app_pid" 2>/dev/null; then
+        break
       fi
+      sleep 0.1
     done
-    [ -n "$about" ] || fail "the About box did not open from the context menu"
-    screenshot "$about" about_box
-    press "$about" Return
-    wait_until_gone "バージョン情報 Meziro"
+    echo "start-up messages answered: $messages"
 
-    press "$main" Escape
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      [ "$messages" -gt 0 ] || fail "the program ended after the height dialog without a message"
+      echo "the main window closed itself after the start-up messages"
+    else
+      [ "$steady" -ge 5 ] || fail "the main window did not come up"
+      open_about_and_close "$main"
+    fi
     ;;
   cancel)
     press "$height" Escape
