@@ -23,28 +23,6 @@
 #include "runtime/ReleasePtr.h"
 #include "sensor/TrackedUser.h"
 
-// Frame buffers and user records: the types the sensor side fills and the display reads.
-// NUI_DEPTH_IMAGE_POINT and FT_VECTOR2D stand here until the runtime's declarations of
-// the same records replace them.
-struct NUI_DEPTH_IMAGE_POINT {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  std::int32_t depth = 0;
-  std::int32_t reserved = 0;
-};
-
-struct FT_VECTOR2D {
-  float x = 0.0f;
-  float y = 0.0f;
-};
-
-struct TrackedUser {
-  int skeletonSlot = -1;
-  bool faceTracked = false;
-  const FT_VECTOR2D* shapePoints = nullptr;
-  std::uint32_t shapePointCount = 0;
-};
-
 class CMeziroDlg : public platform::MainDialogHandlers {
  public:
   CMeziroDlg(platform::Shell& shell, platform::Canvas& canvas, platform::Clock& clock,
@@ -74,8 +52,8 @@ class CMeziroDlg : public platform::MainDialogHandlers {
   int LoadSettings();
   int SaveSettings();
 
-  // Sprite loading of the start-up (app/).
-  void LoadSprites();
+  // Sprite loading of the start-up (app/). Virtual so that tests of the shell can record it.
+  virtual void LoadSprites();
 
   // Sensor connection, acquisition and tracking (sensor/). Virtual so that tests of the
   // shell can record the order of the steps.
@@ -119,21 +97,6 @@ class CMeziroDlg : public platform::MainDialogHandlers {
 
   // Installation height in centimetres; 0 until the settings are loaded.
   float m_sensorHeightCm = 0.0f;
-
-  // Frame buffers and user records, filled by the sensor side. The colour frame is
-  // m_colorWidth x m_colorHeight pixels of blue, green, red, unused, m_colorPitch bytes per
-  // row (0 until the first colour frame); the depth frame holds millimetres shifted left by
-  // 3 with the player index below; m_pDepthPoints holds, per colour pixel, the depth-image
-  // point that lands on it.
-  std::vector<std::uint8_t> m_colorPixels;
-  std::vector<std::uint16_t> m_depthPixels;
-  std::int32_t m_colorPitch = 0;
-  std::unique_ptr<NUI_DEPTH_IMAGE_POINT[]> m_pDepthPoints;
-  std::uint32_t m_colorWidth = 0;
-  std::uint32_t m_colorHeight = 0;
-  std::uint32_t m_depthWidth = 0;
-  std::uint32_t m_depthHeight = 0;
-  std::array<TrackedUser, 2> m_users;
 
   // Canvas: m_pDC is the canvas whose device context is held (null when none), m_hGLRC
   // whether a rendering context was created on it.

@@ -13,6 +13,7 @@
 #include "app/MeziroDlg.h"
 #include "platform/headless/EglCanvas.h"
 #include "platform/headless/HeadlessShell.h"
+#include "runtime/NoSensorRuntime.h"
 
 namespace {
 
@@ -35,14 +36,15 @@ struct Display {
       dialog.m_colorPixels[i] = static_cast<std::uint8_t>(i * 7);
     }
     dialog.m_depthPixels.assign(640 * 480, 2000 << 3);
-    dialog.m_pDepthPoints = std::make_unique<NUI_DEPTH_IMAGE_POINT[]>(640 * 480);
+    dialog.m_depthPointCount = 640 * 480;
+    dialog.m_pDepthPoints = std::make_unique<runtime::NUI_DEPTH_IMAGE_POINT[]>(640 * 480);
   }
   ~Display() { dialog.ReleaseOpenGL(); }
 
   platform::headless::HeadlessShell shell;
   platform::headless::EglCanvas canvas;
   NoSleepClock clock;
-  runtime::NuiRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   CMeziroDlg dialog;
 };
 
@@ -134,7 +136,7 @@ void BM_RenderFrame1280x720(benchmark::State& state) {
   display.dialog.m_bannerSprite.CreateFromBitmap(BannerBmp(), display.shell);
   std::filesystem::remove_all(dir);
 
-  static FT_VECTOR2D points[2][87];
+  static runtime::FT_VECTOR2D points[2][87];
   display.dialog.m_sensorHeightCm = 75.5f;
   for (int u = 0; u < 2; ++u) {
     points[u][15] = {200.0f + 200.0f * u, 200.0f};

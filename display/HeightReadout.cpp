@@ -37,8 +37,11 @@ void CMeziroDlg::DrawHeightReadout(int originX, int originY, float scale) {
         static_cast<std::uint32_t>(*cy) >= m_colorHeight || !m_pDepthPoints) {
       continue;
     }
-    const NUI_DEPTH_IMAGE_POINT& point =
-        m_pDepthPoints[std::size_t(*cy) * m_colorWidth + std::size_t(*cx)];
+    const std::size_t pointIndex = std::size_t(*cy) * m_colorWidth + std::size_t(*cx);
+    if (pointIndex >= m_depthPointCount) {
+      continue;
+    }
+    const runtime::NUI_DEPTH_IMAGE_POINT& point = m_pDepthPoints[pointIndex];
     if (point.x < 0 || point.y < 0 || static_cast<std::uint32_t>(point.x) >= m_depthWidth ||
         static_cast<std::uint32_t>(point.y) >= m_depthHeight) {
       continue;

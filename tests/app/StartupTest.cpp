@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/MeziroApp.h"
+#include "platform/headless/EglCanvas.h"
 #include "runtime/NoSensorRuntime.h"
 #include "support/FakeCanvas.h"
 #include "support/ManualClock.h"
@@ -98,8 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, StartupPathTest,
     ::testing::Values(
         StartupCase{"Normal", Script::HeightAnswer::kAcceptProposal, S_OK, S_OK,
-                    Join({"HeightDialog", "OpenSensor", "InitOpenGL", "AcquireFrames",
-                          "TrackFace:0", "TrackFace:1"},
+                    Join({"HeightDialog", "OpenSensor", "InitOpenGL", "LoadSprites",
+                          "AcquireFrames", "TrackFace:0", "TrackFace:1"},
                          Join(kTearDown, {"EndDialog:IDOK"})),
                     platform::IDOK},
         StartupCase{"HeightCancelled", Script::HeightAnswer::kCancel, S_OK, S_OK,
@@ -110,19 +111,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Join({"HeightDialog", kExit, "CloseMainWindow"},
                          Join(kTearDown, {"EndDialog:IDCANCEL"})),
                     platform::IDCANCEL},
-        StartupCase{
-            "SensorFails", Script::HeightAnswer::kAcceptProposal, E_FAIL, S_OK,
-            Join({"HeightDialog", "OpenSensor", kSensorFailed, "CloseMainWindow", "InitOpenGL"},
-                 Join(kTearDown, {"EndDialog:IDCANCEL"})),
-            platform::IDCANCEL},
-        StartupCase{
-            "OpenGLFails", Script::HeightAnswer::kAcceptProposal, S_OK, E_FAIL,
-            Join({"HeightDialog", "OpenSensor", "InitOpenGL", kOpenGLFailed, "CloseMainWindow"},
-                 Join(kTearDown, {"EndDialog:IDCANCEL"})),
-            platform::IDCANCEL},
+        StartupCase{"SensorFails", Script::HeightAnswer::kAcceptProposal, E_FAIL, S_OK,
+                    Join({"HeightDialog", "OpenSensor", kSensorFailed, "CloseMainWindow",
+                          "InitOpenGL", "LoadSprites"},
+                         Join(kTearDown, {"EndDialog:IDCANCEL"})),
+                    platform::IDCANCEL},
+        StartupCase{"OpenGLFails", Script::HeightAnswer::kAcceptProposal, S_OK, E_FAIL,
+                    Join({"HeightDialog", "OpenSensor", "InitOpenGL", kOpenGLFailed,
+                          "CloseMainWindow", "LoadSprites"},
+                         Join(kTearDown, {"EndDialog:IDCANCEL"})),
+                    platform::IDCANCEL},
         StartupCase{"BothFail", Script::HeightAnswer::kAcceptProposal, E_FAIL, E_FAIL,
                     Join({"HeightDialog", "OpenSensor", kSensorFailed, "CloseMainWindow",
-                          "InitOpenGL", kOpenGLFailed, "CloseMainWindow"},
+                          "InitOpenGL", kOpenGLFailed, "CloseMainWindow", "LoadSprites"},
                          Join(kTearDown, {"EndDialog:IDCANCEL"})),
                     platform::IDCANCEL}),
     [](const ::testing::TestParamInfo<StartupCase>& info) { return info.param.name; });
@@ -204,14 +205,15 @@ TEST(StartupTest, MinimisedWindowDrawsTheIconCentred) {
   EXPECT_EQ(dialog.OnQueryDragIcon(), HeadlessShell::kIcon);
 }
 
-// The real dialog with no sensor attached: the sensor's own message, then the start-up's,
-// and the window closes as cancelled.
+// The real dialog with no sensor attached: the sensor's own message, then the start-up's;
+// OpenGL and the sprites are still set up, and the window closes as cancelled.
 TEST(StartupTest, ApplicationWithoutSensorReportsItAndEnds) {
   testsupport::TempDir dir;
+  testsupport::InstallImages(dir.path());
   Script script;
   script.moduleDirectory = dir.WithSlash();
   HeadlessShell shell(script);
-  testsupport::FakeCanvas canvas;
+  platform::headless::EglCanvas canvas({640, 480});
   testsupport::ManualClock clock;
   runtime::NoSensorRuntime runtime;
   CMeziroApp app;

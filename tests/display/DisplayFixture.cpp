@@ -163,7 +163,9 @@ void DisplayTest::OpenFrames(std::uint32_t width, std::uint32_t height) {
   m_dialog.m_colorPitch = static_cast<std::int32_t>(width * 4);
   m_dialog.m_colorPixels.assign(std::size_t{width} * height * 4, 0);
   m_dialog.m_depthPixels.assign(std::size_t{width} * height, 0);
-  m_dialog.m_pDepthPoints = std::make_unique<NUI_DEPTH_IMAGE_POINT[]>(std::size_t{width} * height);
+  m_dialog.m_depthPointCount = std::size_t{width} * height;
+  m_dialog.m_pDepthPoints =
+      std::make_unique<runtime::NUI_DEPTH_IMAGE_POINT[]>(m_dialog.m_depthPointCount);
 }
 
 void DisplayTest::FillColour(const std::function<Rgba(int x, int y)>& pixel) {

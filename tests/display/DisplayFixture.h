@@ -13,6 +13,7 @@
 #include "app/MeziroDlg.h"
 #include "platform/headless/EglCanvas.h"
 #include "platform/headless/HeadlessShell.h"
+#include "runtime/NoSensorRuntime.h"
 #include "support/ManualClock.h"
 #include "support/TempDir.h"
 
@@ -65,7 +66,7 @@ class DisplayTest : public ::testing::Test {
   platform::headless::HeadlessShell m_shell;
   platform::headless::EglCanvas m_canvas;
   testsupport::ManualClock m_clock;
-  runtime::NuiRuntime m_runtime;
+  runtime::NoSensorRuntime m_runtime;
   CMeziroDlg m_dialog;
 };
 

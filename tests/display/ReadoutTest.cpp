@@ -95,7 +95,7 @@ class ReadoutTest : public displaytest::DisplayTest {
 
   // Puts user u's face point at (px, py), mapped to depth pixel (dx, dy) holding depthMm.
   void Track(int u, float px, float py, std::int32_t dx, std::int32_t dy, std::uint32_t depthMm) {
-    m_points[u].assign(87, FT_VECTOR2D{});
+    m_points[u].assign(87, runtime::FT_VECTOR2D{});
     m_points[u][15] = {px, py};
     TrackedUser& user = m_dialog.m_users[u];
     user.skeletonSlot = u + 1;
@@ -150,7 +150,7 @@ class ReadoutTest : public displaytest::DisplayTest {
     return "?" + displaytest::Describe(c);
   }
 
-  std::vector<FT_VECTOR2D> m_points[2];
+  std::vector<runtime::FT_VECTOR2D> m_points[2];
 };
 
 // The banner is compiled in only once res/banner.bmp is in the tree; until then its load
@@ -250,7 +250,7 @@ TEST_F(ReadoutTest, SpritesFollowTheImageScaleAndOrigin) {
 
 struct SkipCase {
   const char* name;
-  std::function<void(CMeziroDlg&, std::vector<FT_VECTOR2D>&)> spoil;
+  std::function<void(CMeziroDlg&, std::vector<runtime::FT_VECTOR2D>&)> spoil;
 };
 
 class ReadoutSkipTest : public ReadoutTest, public ::testing::WithParamInterface<SkipCase> {};

@@ -240,7 +240,7 @@ TEST(CanvasTest, NoPixelFormatGivesEFailAndNoContextAndReleasesCleanly) {
   platform::headless::HeadlessShell shell({});
   NoFormatCanvas canvas;
   testsupport::ManualClock clock;
-  runtime::NuiRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   CMeziroDlg dialog(shell, canvas, clock, runtime);
   EXPECT_EQ(dialog.InitOpenGL(), E_FAIL);
   EXPECT_FALSE(dialog.m_hGLRC);
@@ -255,7 +255,7 @@ TEST(CanvasTest, ReleaseOfANeverOpenedCanvasDoesNothing) {
   platform::headless::HeadlessShell shell({});
   platform::headless::EglCanvas canvas({640, 480});
   testsupport::ManualClock clock;
-  runtime::NuiRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   CMeziroDlg dialog(shell, canvas, clock, runtime);
   dialog.ReleaseOpenGL();
   EXPECT_EQ(dialog.m_pDC, nullptr);
@@ -266,7 +266,7 @@ TEST(CanvasTest, OpenCanvasIsCurrentWithTheDeepestDepthBufferOffered) {
   platform::headless::HeadlessShell shell({});
   platform::headless::EglCanvas canvas({64, 48});
   testsupport::ManualClock clock;
-  runtime::NuiRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   CMeziroDlg dialog(shell, canvas, clock, runtime);
   ASSERT_EQ(dialog.InitOpenGL(), S_OK);
   EXPECT_TRUE(canvas.IsCurrent());
@@ -280,7 +280,7 @@ TEST(CanvasTest, SizeBeforeTheCanvasIsAttachedLeavesItAlone) {
   platform::headless::EglCanvas canvas({64, 48});
   canvas.attached = false;
   testsupport::ManualClock clock;
-  runtime::NuiRuntime runtime;
+  runtime::NoSensorRuntime runtime;
   CMeziroDlg dialog(shell, canvas, clock, runtime);
   dialog.OnSize(0, 1280, 720);
   EXPECT_EQ(canvas.GetClientSize().width, 64);

@@ -34,6 +34,7 @@ class RecordingDialog : public CMeziroDlg {
     return initOpenGLResult;
   }
   void ReleaseOpenGL() override { m_log.calls.push_back("ReleaseOpenGL"); }
+  void LoadSprites() override { m_log.calls.push_back("LoadSprites"); }
   HRESULT RenderFrame() override {
     m_log.calls.push_back("RenderFrame");
     return S_OK;

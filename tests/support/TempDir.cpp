@@ -35,4 +35,11 @@ void WriteFile(const std::filesystem::path& path, const std::string& content) {
   out << content;
 }
 
+void InstallImages(const std::filesystem::path& directory) {
+  std::filesystem::create_directories(directory / "image");
+  for (const auto& entry : std::filesystem::directory_iterator(VANTOLU_RES_DIR "/images")) {
+    std::filesystem::copy_file(entry.path(), directory / "image" / entry.path().filename());
+  }
+}
+
 }  // namespace testsupport

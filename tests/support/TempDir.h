@@ -24,4 +24,8 @@ class TempDir {
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& content);
 
+// Copies the program's images (res/images) into directory/image, as the build installs them
+// beside the executable.
+void InstallImages(const std::filesystem::path& directory);
+
 }  // namespace testsupport
