@@ -21,9 +21,10 @@ else()
 endif()
 target_sources(vantolu_core PRIVATE ${VANTOLU_BANNER_CPP})
 
-# The 22 sprite pictures (res/images/*.png) go into image/ beside the executable, where the
-# program looks for them. An empty folder copies nothing.
-file(GLOB VANTOLU_IMAGE_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/images/*.png)
+# The 22 sprite pictures (res/images/*.png) and the window icon (res/icon.png) go into image/
+# beside the executable, where the program looks for them. An empty folder copies nothing.
+file(GLOB VANTOLU_IMAGE_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/images/*.png
+     ${CMAKE_CURRENT_SOURCE_DIR}/res/icon.png)
 set(VANTOLU_IMAGE_DIR ${CMAKE_CURRENT_BINARY_DIR}/image)
 file(MAKE_DIRECTORY ${VANTOLU_IMAGE_DIR})
 set(VANTOLU_IMAGE_COPIES "")
