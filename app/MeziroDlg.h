@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "display/MeasurementSink.h"
 #include "display/Texture.h"
 #include "display/TextureImage.h"
 #include "platform/Canvas.h"
@@ -97,6 +98,9 @@ class CMeziroDlg : public platform::MainDialogHandlers {
 
   // Installation height in centimetres; 0 until the settings are loaded.
   float m_sensorHeightCm = 0.0f;
+
+  // Where drawn heights are reported; null when nobody listens.
+  MeasurementSink* m_pMeasurementSink = nullptr;
 
   // Canvas: m_pDC is the canvas whose device context is held (null when none), m_hGLRC
   // whether a rendering context was created on it.

@@ -55,6 +55,10 @@ void CMeziroDlg::DrawHeightReadout(int originX, int originY, float scale) {
     if (!height) {
       continue;
     }
+    if (m_pMeasurementSink != nullptr) {
+      m_pMeasurementSink->OnMeasurement({static_cast<std::int32_t>(u), user.skeletonSlot, px, py,
+                                         depthMm, *height});
+    }
 
     // No thousands digit; negative heights give negative digits, which are not drawn.
     const std::int32_t hundreds = (*height % 1000) / 100;

@@ -230,6 +230,27 @@ TEST_F(ReadoutTest, SecondUserDrawsTheSecondSetOverTheCameraToo) {
             (std::vector<Drawn>{{"d11", -0.1f}, {"d13", 49.9f}, {"d14", 99.9f}, {"u1", 154.9f}}));
 }
 
+// Every drawn readout is reported with what it was measured from; a skipped user is not.
+TEST_F(ReadoutTest, ReportsEachDrawnHeightToTheSink) {
+  struct Recorder : MeasurementSink {
+    void OnMeasurement(const Measurement& m) override { seen.push_back(m); }
+    std::vector<Measurement> seen;
+  } recorder;
+  m_dialog.m_pMeasurementSink = &recorder;
+  Track(0, 200.5f, 150.5f, 330, 240, 0);
+  Track(1, 400.5f, 400.5f, 100, 100, 2000);
+  m_dialog.m_users[0].faceTracked = false;
+  Render();
+  ASSERT_EQ(recorder.seen.size(), 1u);
+  const Measurement& m = recorder.seen[0];
+  EXPECT_EQ(m.userIndex, 1);
+  EXPECT_EQ(m.skeletonSlot, 2);
+  EXPECT_EQ(m.faceX, 400.5f);
+  EXPECT_EQ(m.faceY, 400.5f);
+  EXPECT_EQ(m.depthMm, 2000u);
+  EXPECT_EQ(m.heightCm, 134);
+}
+
 TEST_F(ReadoutTest, SpritesFollowTheImageScaleAndOrigin) {
   Resize(800, 780);  // image scale 1.625, origin (-120, 0)
   Track(0, 200.5f, 300.5f, 330, 240, 0);

@@ -1,0 +1,60 @@
+#include "entry/MeasurementLog.h"
+
+#include <array>
+#include <charconv>
+
+namespace entry {
+namespace {
+
+template <class T>
+void Append(std::string& row, T value) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  row.append(buffer.data(), result.ptr);
+}
+
+void AppendFixed(std::string& row, float value) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, 2);
+  row.append(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
+std::string FormatMeasurementRow(std::uint32_t timeMs, const Measurement& m) {
+  std::string row;
+  Append(row, timeMs);
+  row += ',';
+  Append(row, m.userIndex);
+  row += ',';
+  Append(row, m.skeletonSlot);
+  row += ',';
+  AppendFixed(row, m.faceX);
+  row += ',';
+  AppendFixed(row, m.faceY);
+  row += ',';
+  Append(row, m.depthMm);
+  row += ',';
+  Append(row, m.heightCm);
+  row += '\n';
+  return row;
+}
+
+MeasurementLog::MeasurementLog(const std::string& path, platform::Clock& clock)
+    : m_file(std::fopen(path.c_str(), "w")), m_clock(clock) {
+  if (m_file) {
+    std::fputs(kHeader, m_file.get());
+  }
+}
+
+void MeasurementLog::OnMeasurement(const Measurement& measurement) {
+  if (!m_file) {
+    return;
+  }
+  const std::string row = FormatMeasurementRow(m_clock.TimeGetTime(), measurement);
+  std::fwrite(row.data(), 1, row.size(), m_file.get());
+  std::fflush(m_file.get());
+}
+
+}  // namespace entry

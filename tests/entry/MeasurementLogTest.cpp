@@ -1,0 +1,45 @@
+// The measurement log's rows, whatever the locale.
+#include "entry/MeasurementLog.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "support/ManualClock.h"
+#include "support/TempDir.h"
+
+namespace {
+
+TEST(MeasurementLogTest, WritesAHeaderAndOneRowPerReadout) {
+  testsupport::TempDir dir;
+  testsupport::ManualClock clock;
+  const auto path = (dir.path() / "m.csv").string();
+  {
+    entry::MeasurementLog log(path, clock);
+    ASSERT_TRUE(log.IsOpen());
+    clock.now = 1234;
+    log.OnMeasurement({0, 2, 320.5f, 181.25f, 3500, 172});
+    clock.now = 1268;
+    log.OnMeasurement({1, 5, 10.0f, 20.0f, 1800, 118});
+  }
+  EXPECT_EQ(testsupport::ReadFile(path),
+            std::string(entry::MeasurementLog::kHeader) +
+                "1234,0,2,320.50,181.25,3500,172\n1268,1,5,10.00,20.00,1800,118\n");
+}
+
+TEST(MeasurementLogTest, RowsUseAPointUnderACommaLocale) {
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "de_DE.UTF-8 is not installed (scripts/setup generates it)";
+  }
+  const std::string row = entry::FormatMeasurementRow(5, {0, 1, 1.5f, 2.5f, 900, -3});
+  std::setlocale(LC_ALL, "C");
+  EXPECT_EQ(row, "5,0,1,1.50,2.50,900,-3\n");
+}
+
+TEST(MeasurementLogTest, UnwritablePathIsReported) {
+  testsupport::ManualClock clock;
+  entry::MeasurementLog log("/nonexistent-directory/m.csv", clock);
+  EXPECT_FALSE(log.IsOpen());
+}
+
+}  // namespace
