@@ -8,6 +8,15 @@
 
 namespace sim {
 
+namespace {
+
+bool InsideImage(Vec2 p) {
+  return p.x >= 0.0f && p.y >= 0.0f && p.x < static_cast<float>(kImageWidth) &&
+         p.y < static_cast<float>(kImageHeight);
+}
+
+}  // namespace
+
 FaceView ObserveFace(const Body& body, std::span<const Body> everyone) {
   FaceView view;
   bool inside = true;
@@ -19,8 +28,7 @@ FaceView ObserveFace(const Body& body, std::span<const Body> everyone) {
     }
     const Vec2 c = kColorCamera.Project(p);
     view.shapePoints[i] = c;
-    inside = inside && c.x >= 0.0f && c.y >= 0.0f && c.x < static_cast<float>(kImageWidth) &&
-             c.y < static_cast<float>(kImageHeight);
+    inside = inside && InsideImage(c) && InsideImage(kDepthCamera.Project(p));
   }
 
   const Vec3 toCamera = Normalize(kColorCamera.Origin() - body.headCentre);

@@ -1,6 +1,6 @@
 // What a face tracker can see of a person's face: the shape points in the colour picture and
-// whether the face is visible, turned away, partly outside the picture or hidden behind
-// someone.
+// whether the face is visible, turned away, partly outside the colour picture or the depth
+// image (the tracker needs both), or hidden behind someone.
 #pragma once
 
 #include <span>

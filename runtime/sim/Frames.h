@@ -57,7 +57,7 @@ struct SkeletonData {
 enum class FaceVisibility {
   Visible,
   TurnedAway,      // the face points more than 40 degrees away from the colour camera
-  OutsidePicture,  // a shape point lies outside the colour picture
+  OutsidePicture,  // a face point lies outside the colour picture or the depth image
   Hidden,          // something else is in front of the glabella
 };
 
