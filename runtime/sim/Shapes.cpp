@@ -64,13 +64,30 @@ float IntersectCapsule(const Shape& s, Vec3 origin, Vec3 dir) {
 
 }  // namespace
 
-Vec3 Shape::BoundCentre() const {
-  return kind == Kind::Ellipsoid ? a : (a + b) * 0.5f;
+namespace {
+
+// Half extents of the ellipsoid's bounding box along the camera axes.
+Vec3 EllipsoidHalfExtents(const Shape& s) {
+  auto along = [&s](float x, float y, float z) {
+    return std::sqrt(x * x * s.radii.x * s.radii.x + y * y * s.radii.y * s.radii.y +
+                     z * z * s.radii.z * s.radii.z);
+  };
+  return {along(s.axisX.x, s.axisY.x, s.axisZ.x), along(s.axisX.y, s.axisY.y, s.axisZ.y),
+          along(s.axisX.z, s.axisY.z, s.axisZ.z)};
 }
 
-float Shape::BoundRadius() const {
-  if (kind == Kind::Ellipsoid) return std::max({radii.x, radii.y, radii.z});
-  return Length(b - a) * 0.5f + radii.x;
+}  // namespace
+
+Vec3 Shape::BoxMin() const {
+  if (kind == Kind::Ellipsoid) return a - EllipsoidHalfExtents(*this);
+  const float r = radii.x;
+  return {std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::min(a.z, b.z) - r};
+}
+
+Vec3 Shape::BoxMax() const {
+  if (kind == Kind::Ellipsoid) return a + EllipsoidHalfExtents(*this);
+  const float r = radii.x;
+  return {std::max(a.x, b.x) + r, std::max(a.y, b.y) + r, std::max(a.z, b.z) + r};
 }
 
 Shape MakeEllipsoid(Surface surface, Vec3 centre, Vec3 axisX, Vec3 axisY, Vec3 axisZ, Vec3 radii) {

@@ -23,9 +23,9 @@ struct Shape {
   Vec3 axisZ{0.0f, 0.0f, 1.0f};
   Vec3 radii;
 
-  // A sphere that contains the solid, for culling.
-  Vec3 BoundCentre() const;
-  float BoundRadius() const;
+  // Corners of the axis-aligned box in camera space that contains the solid, for culling.
+  Vec3 BoxMin() const;
+  Vec3 BoxMax() const;
 };
 
 Shape MakeEllipsoid(Surface surface, Vec3 centre, Vec3 axisX, Vec3 axisY, Vec3 axisZ, Vec3 radii);

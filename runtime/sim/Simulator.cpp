@@ -31,10 +31,14 @@ void PackDepth(float z, int player, std::uint16_t& packed, DepthImagePixel& exte
   extended = {static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(mm)};
 }
 
+// The depth pixel a seen point projects to. Points very close to the sensor project far off
+// the image; the coordinates are bounded so that they stay representable.
 DepthImagePoint MapToDepth(Vec3 p) {
   const Vec2 d = kDepthCamera.Project(p);
-  return {static_cast<std::int32_t>(std::floor(d.x)), static_cast<std::int32_t>(std::floor(d.y)),
-          Millimetres(p.z), 0};
+  auto pixel = [](float v) {
+    return static_cast<std::int32_t>(std::clamp(std::floor(v), -1.0e6f, 1.0e6f));
+  };
+  return {pixel(d.x), pixel(d.y), Millimetres(p.z), 0};
 }
 
 PixelRect Union(PixelRect a, PixelRect b) {
@@ -49,16 +53,14 @@ PixelRect Grow(PixelRect r, int margin) {
           std::min(kImageWidth, r.x1 + margin), std::min(kImageHeight, r.y1 + margin)};
 }
 
-// The pixels whose rays may meet a sphere: the projection of the sphere's bounding box.
-PixelRect ScreenRect(const PinholeCamera& camera, Vec3 centre, float radius) {
-  const float zNear = centre.z - radius;
-  const float zFar = centre.z + radius;
-  if (zFar <= 0.0f) return {};
-  if (zNear < 0.05f) return {0, 0, kImageWidth, kImageHeight};
-  const float xs[2] = {centre.x - camera.offsetX - radius, centre.x - camera.offsetX + radius};
-  const float ys[2] = {centre.y - radius, centre.y + radius};
-  float minX = xs[0] / zNear, maxX = minX, minY = ys[0] / zNear, maxY = minY;
-  for (float z : {zNear, zFar}) {
+// The pixels whose rays may meet a box: the bounds of its corners' projections.
+PixelRect ScreenRect(const PinholeCamera& camera, Vec3 lo, Vec3 hi) {
+  if (hi.z <= 0.0f) return {};
+  if (lo.z < 0.05f) return {0, 0, kImageWidth, kImageHeight};
+  const float xs[2] = {lo.x - camera.offsetX, hi.x - camera.offsetX};
+  const float ys[2] = {lo.y, hi.y};
+  float minX = xs[0] / lo.z, maxX = minX, minY = ys[0] / lo.z, maxY = minY;
+  for (float z : {lo.z, hi.z}) {
     for (float x : xs) {
       minX = std::min(minX, x / z);
       maxX = std::max(maxX, x / z);
@@ -68,23 +70,20 @@ PixelRect ScreenRect(const PinholeCamera& camera, Vec3 centre, float radius) {
       maxY = std::max(maxY, y / z);
     }
   }
-  const float u0 = camera.centreX + camera.focal * minX;
-  const float u1 = camera.centreX + camera.focal * maxX;
-  const float v0 = camera.centreY - camera.focal * maxY;
-  const float v1 = camera.centreY - camera.focal * minY;
+  auto column = [](float u) { return std::clamp(u, 0.0f, static_cast<float>(kImageWidth)); };
+  auto row = [](float v) { return std::clamp(v, 0.0f, static_cast<float>(kImageHeight)); };
   PixelRect r;
-  r.x0 = static_cast<int>(std::clamp(std::floor(u0), 0.0f, static_cast<float>(kImageWidth)));
-  r.x1 = static_cast<int>(std::clamp(std::floor(u1) + 1.0f, 0.0f, static_cast<float>(kImageWidth)));
-  r.y0 = static_cast<int>(std::clamp(std::floor(v0), 0.0f, static_cast<float>(kImageHeight)));
-  r.y1 =
-      static_cast<int>(std::clamp(std::floor(v1) + 1.0f, 0.0f, static_cast<float>(kImageHeight)));
+  r.x0 = static_cast<int>(column(std::floor(camera.centreX + camera.focal * minX)));
+  r.x1 = static_cast<int>(column(std::floor(camera.centreX + camera.focal * maxX) + 1.0f));
+  r.y0 = static_cast<int>(row(std::floor(camera.centreY - camera.focal * maxY)));
+  r.y1 = static_cast<int>(row(std::floor(camera.centreY - camera.focal * minY) + 1.0f));
   return r;
 }
 
 // Casts one solid into a camera's z-buffer; returns the rectangle it was cast into.
 PixelRect CastShape(const PinholeCamera& camera, const Shape& shape, std::uint16_t ownerId,
                     std::vector<float>& zBuffer, std::vector<std::uint16_t>& owner) {
-  const PixelRect rect = ScreenRect(camera, shape.BoundCentre(), shape.BoundRadius());
+  const PixelRect rect = ScreenRect(camera, shape.BoxMin(), shape.BoxMax());
   const Vec3 origin = camera.Origin();
   for (int v = rect.y0; v < rect.y1; ++v) {
     const std::size_t row = static_cast<std::size_t>(v) * kImageWidth;

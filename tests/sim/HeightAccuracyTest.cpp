@@ -27,12 +27,13 @@ sim::Scene DistanceSweep(int heightCm, double x, bool noise) {
   return scene;
 }
 
-// Every height from 90 to 210 cm at every distance from 1 to 4 m (and off to the side) at which
-// the face is in view reads within 1 cm of the truth without noise.
+// Every height from 90 to 210 cm at every distance from 1 to 4 m (and some off to the side) at
+// which the face is in view reads within 1 cm of the truth without noise.
 TEST(HeightAccuracyTest, WithinOneCentimetreNoiseFree) {
   int measured = 0;
   for (int heightCm = 90; heightCm <= 210; heightCm += 10) {
     for (double x : {0.0, -0.6}) {
+      if (x != 0.0 && heightCm % 30 != 0) continue;  // off to the side: a few heights suffice
       sim::Simulator simulator(DistanceSweep(heightCm, x, false));
       for (int i = 0; i <= 12; ++i) {
         const sim::FrameSet& frames = simulator.Render(i);
@@ -46,7 +47,7 @@ TEST(HeightAccuracyTest, WithinOneCentimetreNoiseFree) {
     }
   }
   // The face is in view for most of the grid: short people everywhere, tall ones further back.
-  EXPECT_GT(measured, 200);
+  EXPECT_GT(measured, 150);
 }
 
 TEST(HeightAccuracyTest, SensorHeightShiftsTheFloor) {
@@ -65,7 +66,7 @@ TEST(HeightAccuracyTest, SensorHeightShiftsTheFloor) {
 TEST(HeightAccuracyTest, MeanErrorWithNoiseStaysSmall) {
   double sumError = 0.0;
   int measured = 0;
-  for (int heightCm = 90; heightCm <= 210; heightCm += 10) {
+  for (int heightCm = 90; heightCm <= 210; heightCm += 20) {
     sim::Simulator simulator(DistanceSweep(heightCm, 0.1, true));
     for (int i = 0; i <= 12; ++i) {
       const sim::FrameSet& frames = simulator.Render(i);
@@ -76,7 +77,7 @@ TEST(HeightAccuracyTest, MeanErrorWithNoiseStaysSmall) {
       ++measured;
     }
   }
-  ASSERT_GT(measured, 100);
+  ASSERT_GT(measured, 60);
   EXPECT_LE(sumError / measured, 1.5);
 }
 
