@@ -24,8 +24,9 @@ struct PinholeCamera {
   // Direction of the ray through the centre of pixel (u, v), scaled so that its z is 1: the
   // ray parameter of a hit is then the hit's depth z.
   Vec3 RayDirection(int u, int v) const {
-    return {(static_cast<float>(u) + 0.5f - centreX) / focal,
-            -(static_cast<float>(v) + 0.5f - centreY) / focal, 1.0f};
+    const float perPixel = 1.0f / focal;
+    return {(static_cast<float>(u) + 0.5f - centreX) * perPixel,
+            -(static_cast<float>(v) + 0.5f - centreY) * perPixel, 1.0f};
   }
 
   // Continuous pixel coordinates of a camera-space point in front of the camera (z > 0).

@@ -9,7 +9,7 @@ namespace sim {
 namespace {
 
 Vec3 ToLocal(const Shape& s, Vec3 v) {
-  return {Dot(v, s.axisX) / s.radii.x, Dot(v, s.axisY) / s.radii.y, Dot(v, s.axisZ) / s.radii.z};
+  return {Dot(v, s.unitX), Dot(v, s.unitY), Dot(v, s.unitZ)};
 }
 
 float IntersectEllipsoid(const Shape& s, Vec3 origin, Vec3 dir) {
@@ -100,6 +100,9 @@ Shape MakeEllipsoid(Surface surface, Vec3 centre, Vec3 axisX, Vec3 axisY, Vec3 a
   s.axisY = axisY;
   s.axisZ = axisZ;
   s.radii = radii;
+  s.unitX = axisX * (1.0f / radii.x);
+  s.unitY = axisY * (1.0f / radii.y);
+  s.unitZ = axisZ * (1.0f / radii.z);
   return s;
 }
 
@@ -120,12 +123,8 @@ float Intersect(const Shape& shape, Vec3 origin, Vec3 dir) {
 
 Vec3 NormalAt(const Shape& shape, Vec3 point) {
   if (shape.kind == Shape::Kind::Ellipsoid) {
-    const Vec3 q = point - shape.a;
-    const Vec3 r2{shape.radii.x * shape.radii.x, shape.radii.y * shape.radii.y,
-                  shape.radii.z * shape.radii.z};
-    return Normalize(shape.axisX * (Dot(q, shape.axisX) / r2.x) +
-                     shape.axisY * (Dot(q, shape.axisY) / r2.y) +
-                     shape.axisZ * (Dot(q, shape.axisZ) / r2.z));
+    const Vec3 q = ToLocal(shape, point - shape.a);
+    return Normalize(shape.unitX * q.x + shape.unitY * q.y + shape.unitZ * q.z);
   }
   const Vec3 ba = shape.b - shape.a;
   const float f = std::clamp(Dot(point - shape.a, ba) / Dot(ba, ba), 0.0f, 1.0f);

@@ -22,6 +22,10 @@ struct Shape {
   Vec3 axisY{0.0f, 1.0f, 0.0f};
   Vec3 axisZ{0.0f, 0.0f, 1.0f};
   Vec3 radii;
+  // Ellipsoid: the axes divided by their semi-axes, taking a point into the unit sphere's frame.
+  Vec3 unitX;
+  Vec3 unitY;
+  Vec3 unitZ;
 
   // Corners of the axis-aligned box in camera space that contains the solid, for culling.
   Vec3 BoxMin() const;
