@@ -1,0 +1,257 @@
+// Frame rendering: room cache, people rasterised by ray casting, depth packing, point map,
+// skeletons and faces.
+#include "runtime/sim/Simulator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+#include "runtime/sim/Cameras.h"
+#include "runtime/sim/FaceObservation.h"
+#include "runtime/sim/PersonShading.h"
+#include "runtime/sim/Room.h"
+#include "runtime/sim/Skeletons.h"
+
+namespace sim {
+
+namespace {
+
+constexpr std::uint16_t kMaxPackedDepthMm = 8191;  // 13 bits above the player index
+constexpr int kHoleMargin = 2;                     // silhouette holes reach this far outside
+
+std::int32_t Millimetres(float z) {
+  return static_cast<std::int32_t>(std::lround(z * 1000.0f));
+}
+
+// The depth pixel pair for a depth in metres and a player index.
+void PackDepth(float z, int player, std::uint16_t& packed, DepthImagePixel& extended) {
+  const std::int32_t mm = std::clamp(Millimetres(z), 0, 65535);
+  const std::int32_t clipped = std::min<std::int32_t>(mm, kMaxPackedDepthMm);
+  packed = static_cast<std::uint16_t>((clipped << 3) | player);
+  extended = {static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(mm)};
+}
+
+// The depth pixel a seen point projects to. Points very close to the sensor project far off
+// the image; the coordinates are bounded so that they stay representable.
+DepthImagePoint MapToDepth(Vec3 p) {
+  const Vec2 d = kDepthCamera.Project(p);
+  auto pixel = [](float v) {
+    return static_cast<std::int32_t>(std::clamp(std::floor(v), -1.0e6f, 1.0e6f));
+  };
+  return {pixel(d.x), pixel(d.y), Millimetres(p.z), 0};
+}
+
+PixelRect Union(PixelRect a, PixelRect b) {
+  if (a.Empty()) return b;
+  if (b.Empty()) return a;
+  return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+PixelRect Grow(PixelRect r, int margin) {
+  if (r.Empty()) return r;
+  return {std::max(0, r.x0 - margin), std::max(0, r.y0 - margin),
+          std::min(kImageWidth, r.x1 + margin), std::min(kImageHeight, r.y1 + margin)};
+}
+
+// The pixels whose rays may meet a box: the bounds of its corners' projections.
+PixelRect ScreenRect(const PinholeCamera& camera, Vec3 lo, Vec3 hi) {
+  if (hi.z <= 0.0f) return {};
+  if (lo.z < 0.05f) return {0, 0, kImageWidth, kImageHeight};
+  const float xs[2] = {lo.x - camera.offsetX, hi.x - camera.offsetX};
+  const float ys[2] = {lo.y, hi.y};
+  float minX = xs[0] / lo.z, maxX = minX, minY = ys[0] / lo.z, maxY = minY;
+  for (float z : {lo.z, hi.z}) {
+    for (float x : xs) {
+      minX = std::min(minX, x / z);
+      maxX = std::max(maxX, x / z);
+    }
+    for (float y : ys) {
+      minY = std::min(minY, y / z);
+      maxY = std::max(maxY, y / z);
+    }
+  }
+  auto column = [](float u) { return std::clamp(u, 0.0f, static_cast<float>(kImageWidth)); };
+  auto row = [](float v) { return std::clamp(v, 0.0f, static_cast<float>(kImageHeight)); };
+  PixelRect r;
+  r.x0 = static_cast<int>(column(std::floor(camera.centreX + camera.focal * minX)));
+  r.x1 = static_cast<int>(column(std::floor(camera.centreX + camera.focal * maxX) + 1.0f));
+  r.y0 = static_cast<int>(row(std::floor(camera.centreY - camera.focal * maxY)));
+  r.y1 = static_cast<int>(row(std::floor(camera.centreY - camera.focal * minY) + 1.0f));
+  return r;
+}
+
+// Casts one solid into a camera's z-buffer; returns the rectangle it was cast into.
+PixelRect CastShape(const PinholeCamera& camera, const Shape& shape, std::uint16_t ownerId,
+                    std::vector<float>& zBuffer, std::vector<std::uint16_t>& owner) {
+  const PixelRect rect = ScreenRect(camera, shape.BoxMin(), shape.BoxMax());
+  const Vec3 origin = camera.Origin();
+  for (int v = rect.y0; v < rect.y1; ++v) {
+    const std::size_t row = static_cast<std::size_t>(v) * kImageWidth;
+    for (int u = rect.x0; u < rect.x1; ++u) {
+      const float t = Intersect(shape, origin, camera.RayDirection(u, v));
+      if (t > 0.0f && t < zBuffer[row + u]) {
+        zBuffer[row + u] = t;
+        owner[row + u] = ownerId;
+      }
+    }
+  }
+  return rect;
+}
+
+template <typename T>
+void CopyRect(const std::vector<T>& from, std::vector<T>& to, PixelRect r) {
+  for (int y = r.y0; y < r.y1; ++y) {
+    const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + r.x0;
+    std::copy_n(from.begin() + i, r.x1 - r.x0, to.begin() + i);
+  }
+}
+
+}  // namespace
+
+Simulator::Simulator(Scene scene)
+    : m_scene((ValidateScene(scene), std::move(scene))),
+      m_sensorHeightM(static_cast<float>(m_scene.sensorHeightCm / 100.0)) {
+  m_roomColor.resize(kPixelCount * 4);
+  m_roomDepth.resize(kPixelCount);
+  m_roomExtended.resize(kPixelCount);
+  m_roomPointMap.resize(kPixelCount);
+  for (CameraBuffers* cam : {&m_depthCam, &m_colorCam}) {
+    cam->roomZ.resize(kPixelCount);
+    cam->owner.assign(kPixelCount, 0);
+  }
+  CastRoom();
+  m_depthCam.z = m_depthCam.roomZ;
+  m_colorCam.z = m_colorCam.roomZ;
+  m_frames.color = m_roomColor;
+  m_frames.depth = m_roomDepth;
+  m_frames.extendedDepth = m_roomExtended;
+  m_frames.pointMap = m_roomPointMap;
+  m_bodies.reserve(m_scene.people.size());
+  m_frames.people.reserve(m_scene.people.size());
+}
+
+void Simulator::CastRoom() {
+  const Room room(m_sensorHeightM);
+  for (int v = 0; v < kImageHeight; ++v) {
+    for (int u = 0; u < kImageWidth; ++u) {
+      const std::size_t i = static_cast<std::size_t>(v) * kImageWidth + u;
+      const RoomHit d = room.Cast(kDepthCamera.Origin(), kDepthCamera.RayDirection(u, v));
+      m_depthCam.roomZ[i] = d.t;
+      PackDepth(m_scene.noise ? QuantisedDepthM(d.t) : d.t, 0, m_roomDepth[i], m_roomExtended[i]);
+
+      const RoomHit c = room.Cast(kColorCamera.Origin(), kColorCamera.RayDirection(u, v));
+      m_colorCam.roomZ[i] = c.t;
+      m_roomColor[i * 4 + 0] = c.colour.b;
+      m_roomColor[i * 4 + 1] = c.colour.g;
+      m_roomColor[i * 4 + 2] = c.colour.r;
+      m_roomColor[i * 4 + 3] = 0;
+      m_roomPointMap[i] = MapToDepth(c.point);
+    }
+  }
+}
+
+void Simulator::RestoreRoom() {
+  for (PixelRect r : m_depthCam.dirty) {
+    CopyRect(m_roomDepth, m_frames.depth, r);
+    CopyRect(m_roomExtended, m_frames.extendedDepth, r);
+    CopyRect(m_depthCam.roomZ, m_depthCam.z, r);
+    for (int y = r.y0; y < r.y1; ++y)
+      std::fill_n(m_depthCam.owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
+  }
+  for (PixelRect r : m_colorCam.dirty) {
+    for (int y = r.y0; y < r.y1; ++y) {
+      const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + r.x0;
+      std::copy_n(m_roomColor.begin() + i * 4, (r.x1 - r.x0) * 4, m_frames.color.begin() + i * 4);
+      std::fill_n(m_colorCam.owner.begin() + i, r.x1 - r.x0, 0);
+    }
+    CopyRect(m_roomPointMap, m_frames.pointMap, r);
+    CopyRect(m_colorCam.roomZ, m_colorCam.z, r);
+  }
+  m_depthCam.dirty.clear();
+  m_colorCam.dirty.clear();
+}
+
+void Simulator::DrawBody(int bodyIndex) {
+  const Body& body = m_bodies[bodyIndex];
+  PixelRect depthRect;
+  PixelRect colorRect;
+  for (int s = 0; s < kBodyShapeCount; ++s) {
+    const auto id = static_cast<std::uint16_t>(bodyIndex * kBodyShapeCount + s + 1);
+    depthRect = Union(depthRect,
+                      CastShape(kDepthCamera, body.shapes[s], id, m_depthCam.z, m_depthCam.owner));
+    colorRect = Union(colorRect,
+                      CastShape(kColorCamera, body.shapes[s], id, m_colorCam.z, m_colorCam.owner));
+  }
+  if (!depthRect.Empty()) m_depthCam.dirty.push_back(Grow(depthRect, kHoleMargin));
+  if (!colorRect.Empty()) m_colorCam.dirty.push_back(colorRect);
+}
+
+void Simulator::ResolveDepth(PixelRect r) {
+  for (int y = r.y0; y < r.y1; ++y) {
+    for (int x = r.x0; x < r.x1; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + x;
+      const int id = m_depthCam.owner[i];
+      if (id == 0) continue;
+      const float z = m_depthCam.z[i];
+      const int player = m_bodies[(id - 1) / kBodyShapeCount].playerIndex;
+      PackDepth(m_scene.noise ? QuantisedDepthM(z) : z, player, m_frames.depth[i],
+                m_frames.extendedDepth[i]);
+    }
+  }
+}
+
+void Simulator::ResolveColour(PixelRect r) {
+  for (int y = r.y0; y < r.y1; ++y) {
+    for (int x = r.x0; x < r.x1; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + x;
+      const int id = m_colorCam.owner[i];
+      if (id == 0) continue;
+      const Body& body = m_bodies[(id - 1) / kBodyShapeCount];
+      const Vec3 p = kColorCamera.Origin() + kColorCamera.RayDirection(x, y) * m_colorCam.z[i];
+      const Rgb c = ShadePerson(body, (id - 1) % kBodyShapeCount, p);
+      m_frames.color[i * 4 + 0] = c.b;
+      m_frames.color[i * 4 + 1] = c.g;
+      m_frames.color[i * 4 + 2] = c.r;
+      m_frames.pointMap[i] = MapToDepth(p);
+    }
+  }
+}
+
+const FrameSet& Simulator::Render(double seconds) {
+  const double t = SceneTime(m_scene, seconds);
+  m_frames.sceneTime = t;
+  RestoreRoom();
+
+  m_bodies.clear();
+  for (std::size_t i = 0; i < m_scene.people.size(); ++i) {
+    const Person& person = m_scene.people[i];
+    m_bodies.push_back(
+        BuildBody(person, PoseAt(person, t), t, m_sensorHeightM, static_cast<int>(i) + 1));
+  }
+  for (std::size_t i = 0; i < m_bodies.size(); ++i) DrawBody(static_cast<int>(i));
+  for (PixelRect r : m_depthCam.dirty) ResolveDepth(r);
+  for (PixelRect r : m_colorCam.dirty) ResolveColour(r);
+  if (m_scene.noise) {
+    const auto seed = static_cast<std::uint32_t>(std::llround(t * 1000.0));
+    for (PixelRect r : m_depthCam.dirty)
+      PunchSilhouetteHoles(m_depthCam.z, r, seed, m_frames.depth, m_frames.extendedDepth);
+  }
+
+  m_frames.skeletons = {};
+  m_frames.people.clear();
+  for (std::size_t i = 0; i < m_bodies.size(); ++i) {
+    const Body& body = m_bodies[i];
+    m_frames.skeletons[body.playerIndex - 1] = ObserveSkeleton(body);
+    PersonView view;
+    view.playerIndex = body.playerIndex;
+    view.heightCm = static_cast<float>(m_scene.people[i].heightCm);
+    view.headCentre = body.headCentre;
+    view.headTop = body.headTop;
+    view.glabella = body.Glabella();
+    view.face = ObserveFace(body, std::span<const Body>(m_bodies));
+    m_frames.people.push_back(view);
+  }
+  return m_frames;
+}
+
+}  // namespace sim

@@ -1,0 +1,58 @@
+// The simulated sensor's renderer: turns a scene at a moment into the frames a depth sensor
+// delivers (see FrameSet). Rendering is deterministic: the same scene and time give the same
+// bytes. The room is cast once at construction; each frame restores the pixels people covered
+// last time and casts rays only inside the screen boxes of people's solids.
+//
+// Typical use:
+//   sim::Simulator simulator(sim::DemoScene());
+//   const sim::FrameSet& frames = simulator.Render(2.5);  // 2.5 s into the scene
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "runtime/sim/Body.h"
+#include "runtime/sim/DepthNoise.h"
+#include "runtime/sim/Frames.h"
+#include "runtime/sim/Scene.h"
+
+namespace sim {
+
+class Simulator {
+ public:
+  // Validates the scene (throws SceneError) and casts the room.
+  explicit Simulator(Scene scene);
+
+  const Scene& GetScene() const { return m_scene; }
+
+  // Renders the moment `seconds` after the scene's start (wrapped when the scene loops). The
+  // returned frames stay valid, and unchanged, until the next call.
+  const FrameSet& Render(double seconds);
+
+ private:
+  struct CameraBuffers {
+    std::vector<float> roomZ;          // the room's depth per pixel, metres
+    std::vector<float> z;              // nearest hit per pixel this frame
+    std::vector<std::uint16_t> owner;  // 0 room, else body * kBodyShapeCount + shape + 1
+    std::vector<PixelRect> dirty;      // pixels people covered in the last frame
+  };
+
+  void CastRoom();
+  void RestoreRoom();
+  void DrawBody(int bodyIndex);
+  void ResolveDepth(PixelRect rect);
+  void ResolveColour(PixelRect rect);
+
+  Scene m_scene;
+  float m_sensorHeightM;
+  std::vector<std::uint8_t> m_roomColor;
+  std::vector<std::uint16_t> m_roomDepth;
+  std::vector<DepthImagePixel> m_roomExtended;
+  std::vector<DepthImagePoint> m_roomPointMap;
+  CameraBuffers m_depthCam;
+  CameraBuffers m_colorCam;
+  std::vector<Body> m_bodies;
+  FrameSet m_frames;
+};
+
+}  // namespace sim
