@@ -130,6 +130,10 @@ open_about_and_close() {
   press "$main" Escape
 }
 
+# In a sanitizer build the program's own leaks are checked by the unit tests; the graphics
+# and font libraries a real window loads keep allocations to the end, so leak checking is
+# off for this run (every other AddressSanitizer check stays on).
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 (cd / && exec "$work/vantolu" >"$work/app.log" 2>&1) &
 app_pid=$!
 
