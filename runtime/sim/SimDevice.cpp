@@ -130,10 +130,10 @@ void SimDevice::Shutdown() {
   StopProducer();
   std::lock_guard lock(m_mutex);
   m_initialized = false;
+  // Frames not taken are dropped, so their events no longer say a frame is ready.
   for (Stream* stream : {&m_color, &m_depth, &m_skeleton}) {
-    stream->open = false;
-    stream->ready.reset();
-    stream->event.reset();
+    Unsignal(stream->event);
+    *stream = Stream{};
   }
 }
 

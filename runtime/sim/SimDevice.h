@@ -60,7 +60,8 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
 
   // ---- Sensor ----
   HRESULT Initialize(std::uint32_t flags);
-  // Closes the streams and stops the producer; no event is set afterwards.
+  // Stops the producer and closes the streams, dropping frames not taken and resetting
+  // their events; no event is set afterwards. Frames the program holds stay valid.
   void Shutdown();
   HRESULT OpenStream(runtime::NUI_IMAGE_TYPE type, runtime::NUI_IMAGE_RESOLUTION resolution,
                      std::uint32_t frameFlags, runtime::EventHandle event,

@@ -9,11 +9,10 @@ using namespace runtime;
 
 namespace {
 
-// Share of the new point in the smoothed value, share of the new trend, look-ahead along the
-// trend in frames, and how far (metres) the output may stray from the raw point.
+// Share of the new point in the smoothed value, share of the new trend, and how far (metres)
+// the output may stray from the raw point.
 constexpr float kNewPointWeight = 0.5f;
 constexpr float kTrendWeight = 0.5f;
-constexpr float kPrediction = 0.5f;
 constexpr float kMaxDeviationM = 0.04f;
 
 }  // namespace
@@ -36,7 +35,7 @@ void SkeletonSmoother::Filter(PointFilter& filter, Vector4& point) {
     const float value = predicted + kNewPointWeight * (raw[c] - predicted);
     filter.trend[c] += kTrendWeight * ((value - filter.value[c]) - filter.trend[c]);
     filter.value[c] = value;
-    out[c] = value + kPrediction * filter.trend[c];
+    out[c] = value;
     deviation += (out[c] - raw[c]) * (out[c] - raw[c]);
   }
   deviation = std::sqrt(deviation);

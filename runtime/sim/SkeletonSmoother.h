@@ -1,6 +1,6 @@
 // The skeleton smoothing filter of the simulated runtime: per tracked skeleton (by tracking
-// id) and per joint, double exponential smoothing of the camera-space points, with a short
-// look-ahead along the trend and the output kept within a few centimetres of the raw point.
+// id) and per joint, double exponential smoothing of the camera-space points (a smoothed
+// value and a trend), the output kept within a few centimetres of the raw point.
 // A point that stands still comes out exactly as it went in; a point moving at constant speed
 // is followed without lag once the trend has settled. A skeleton seen for the first time, or
 // a joint that was not tracked in the previous frame, starts from its raw point.
