@@ -1,0 +1,42 @@
+#include "runtime/sim/FramePool.h"
+
+namespace sim {
+
+namespace {
+
+// Enough for the frames the streams keep ready plus those the program holds.
+constexpr std::size_t kMaxFreeFrames = 4;
+
+}  // namespace
+
+std::shared_ptr<DeliveredFrame> FramePool::Take() {
+  std::unique_ptr<DeliveredFrame> frame;
+  {
+    std::lock_guard lock(m_mutex);
+    if (!m_free.empty()) {
+      frame = std::move(m_free.back());
+      m_free.pop_back();
+    }
+  }
+  if (!frame) {
+    frame = std::make_unique<DeliveredFrame>();
+  }
+  std::weak_ptr<FramePool> pool = weak_from_this();
+  return std::shared_ptr<DeliveredFrame>(frame.release(), [pool](DeliveredFrame* taken) {
+    if (std::shared_ptr<FramePool> owner = pool.lock()) {
+      owner->GiveBack(taken);
+    } else {
+      delete taken;
+    }
+  });
+}
+
+void FramePool::GiveBack(DeliveredFrame* frame) {
+  std::unique_ptr<DeliveredFrame> owned(frame);
+  std::lock_guard lock(m_mutex);
+  if (m_free.size() < kMaxFreeFrames) {
+    m_free.push_back(std::move(owned));
+  }
+}
+
+}  // namespace sim

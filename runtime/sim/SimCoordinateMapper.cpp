@@ -1,0 +1,36 @@
+#include "runtime/sim/SimCoordinateMapper.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "runtime/sim/Cameras.h"
+
+namespace sim {
+
+using namespace runtime;
+
+HRESULT SimCoordinateMapper::MapColorFrameToDepthFrame(NUI_IMAGE_TYPE colorType,
+                                                       NUI_IMAGE_RESOLUTION colorResolution,
+                                                       NUI_IMAGE_RESOLUTION depthResolution,
+                                                       std::uint32_t depthPixelCount,
+                                                       const NUI_DEPTH_IMAGE_PIXEL* depthPixels,
+                                                       std::uint32_t depthPointCount,
+                                                       NUI_DEPTH_IMAGE_POINT* depthPoints) {
+  if (depthPixels == nullptr || depthPoints == nullptr) {
+    return E_POINTER;
+  }
+  if (colorType != NUI_IMAGE_TYPE_COLOR || colorResolution != NUI_IMAGE_RESOLUTION_640x480 ||
+      depthResolution != NUI_IMAGE_RESOLUTION_640x480 || depthPixelCount < kPixelCount) {
+    return E_FAIL;
+  }
+  const std::shared_ptr<const DeliveredFrame> frame = m_device->FrameOfExtendedPixels(depthPixels);
+  if (!frame) {
+    return E_FAIL;
+  }
+  // Never more points than the output holds, nor than one colour image has.
+  const std::size_t count = std::min<std::size_t>(depthPointCount, frame->pointMap.size());
+  std::memcpy(depthPoints, frame->pointMap.data(), count * sizeof(NUI_DEPTH_IMAGE_POINT));
+  return S_OK;
+}
+
+}  // namespace sim
