@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "app/HeightText.h"
+
 namespace entry {
 namespace {
 
@@ -25,7 +27,9 @@ bool ParseSize(const std::string& text, int& width, int& height) {
          ParseInt(text.substr(x + 1), 1, 8192, height);
 }
 
-ParseResult Error(std::string message) { return {std::nullopt, std::move(message)}; }
+ParseResult Error(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
 
 }  // namespace
 
@@ -75,8 +79,9 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
       }
       sizeGiven = true;
     } else if (option == "--height") {
-      if (!value(options.heightText) || options.heightText.empty()) {
-        return Error("--height needs the installation height in centimetres");
+      if (!value(options.heightText) || heighttext::ScanHeight(options.heightText).kind !=
+                                            heighttext::ScanResult::Kind::kNumber) {
+        return Error("--height needs the installation height in centimetres, e.g. 75.5");
       }
     } else if (option == "--measurements") {
       if (!value(options.measurementsPath) || options.measurementsPath.empty()) {
@@ -86,8 +91,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
       return Error("unknown option: " + option);
     }
   }
-  if (options.snapshotPath.empty() &&
-      (sizeGiven || framesGiven || !options.heightText.empty())) {
+  if (options.snapshotPath.empty() && (sizeGiven || framesGiven || !options.heightText.empty())) {
     return Error("--frames, --size and --height apply to --snapshot only");
   }
   return {options, {}};
@@ -104,7 +108,7 @@ std::string UsageText() {
          "\n"
          "Headless snapshot (no display needed):\n"
          "  --snapshot FILE.png  draw without a window and write the picture to FILE.png\n"
-         "  --frames N           pictures to draw before the snapshot (default 90)\n"
+         "  --frames N           pictures to draw before the snapshot (default 150, 5 s)\n"
          "  --size WxH           canvas size in pixels (default 1280x720)\n"
          "  --height CM          answer the height dialog with CM (default: the proposal\n"
          "                       from setup.ini)\n"

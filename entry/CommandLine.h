@@ -15,7 +15,7 @@ struct Options {
 
   // Headless run writing the picture after `frames` pictures to this PNG; empty: a window.
   std::string snapshotPath;
-  int frames = 90;
+  int frames = 150;
   int width = 1280;
   int height = 720;
   // The text typed into the height dialog in a headless run; empty: confirm the proposal.

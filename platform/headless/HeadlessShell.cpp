@@ -15,7 +15,7 @@ int HeadlessShell::RunMainDialog(MainDialogHandlers& dialog) {
       result = IDCANCEL;
       break;
     }
-    if (pass >= m_script.idlePasses) {
+    if (pass >= m_script.idlePasses || (m_script.finished && m_script.finished())) {
       break;  // Enter: the dialog ends with IDOK
     }
     if (m_script.beforeIdlePass) {

@@ -21,6 +21,8 @@ struct Script {
 
   // Idle passes before the operator presses Enter in the main window.
   int idlePasses = 0;
+  // Asked before each idle pass: true ends the dialog as Enter would (IDOK).
+  std::function<bool()> finished;
   // Runs before each idle pass with the pass's number (from 0); may call the dialog's
   // handlers as the operator would (the About item, a resize).
   std::function<void(int pass)> beforeIdlePass;

@@ -1,10 +1,10 @@
 // The command line: every option, and the mistakes an operator makes.
-#include "entry/CommandLine.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "entry/CommandLine.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ TEST(CommandLineTest, NoArgumentsMeansTheSensorInAWindow) {
 
 TEST(CommandLineTest, ReadsEveryOption) {
   const auto result =
-      ParseCommandLine({"--scene", "room.json", "--snapshot", "out.png", "--frames", "12",
-                        "--size", "640x360", "--height", "80.5", "--measurements", "m.csv"});
+      ParseCommandLine({"--scene", "room.json", "--snapshot", "out.png", "--frames", "12", "--size",
+                        "640x360", "--height", "80.5", "--measurements", "m.csv"});
   ASSERT_TRUE(result.options) << result.error;
   const Options& o = *result.options;
   EXPECT_EQ(o.source, Options::Source::kScene);
@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"--snapshot", "a.png", "--size", "99999x720"}, "--size"},
                       BadCase{{"--size", "640x480"}, "--snapshot only"},
                       BadCase{{"--height", "80"}, "--snapshot only"},
+                      BadCase{{"--snapshot", "a.png", "--height", "abc"}, "--height"},
+                      BadCase{{"--snapshot", "a.png", "--height", "nan"}, "--height"},
                       BadCase{{"--measurements"}, "--measurements"}));
 
 }  // namespace

@@ -1,10 +1,9 @@
 // The measurement log's rows, whatever the locale.
-#include "entry/MeasurementLog.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
 
+#include "entry/MeasurementLog.h"
 #include "support/ManualClock.h"
 #include "support/TempDir.h"
 

@@ -1,0 +1,39 @@
+#include "entry/DesktopMode.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "app/MeziroApp.h"
+#include "entry/MeasurementLog.h"
+#include "platform/SystemClock.h"
+#include "platform/qt/DesktopHost.h"
+#include "runtime/NoSensorRuntime.h"
+#include "runtime/sim/SimRuntime.h"
+
+namespace entry {
+
+int RunDesktop(int& argc, char** argv, const Options& options,
+               const std::optional<sim::Scene>& scene) {
+  platform::SystemClock clock;
+  std::unique_ptr<MeasurementLog> log;
+  if (!options.measurementsPath.empty()) {
+    log = std::make_unique<MeasurementLog>(options.measurementsPath, clock);
+    if (!log->IsOpen()) {
+      std::fprintf(stderr, "vantolu: cannot write %s\n", options.measurementsPath.c_str());
+      return 2;
+    }
+  }
+  // The provider outlives the host and the dialog: it owns what the dialog holds.
+  std::unique_ptr<runtime::NuiRuntime> provider;
+  if (scene) {
+    provider = std::make_unique<sim::SimRuntime>(*scene, sim::SimRuntime::Timing::kRealTime);
+  } else {
+    provider = std::make_unique<runtime::NoSensorRuntime>();
+  }
+  platform::qt::DesktopHost host(argc, argv);
+  CMeziroApp app;
+  app.InitInstance(host.GetShell(), host.GetCanvas(), clock, *provider, log.get());
+  return 0;
+}
+
+}  // namespace entry
