@@ -2,6 +2,7 @@
 // a simulated scene) and the host (a desktop window or a headless snapshot), and runs the
 // application.
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,7 +21,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vantolu: %s\nTry 'vantolu --help'.\n", parsed.error.c_str());
     return 2;
   }
-  const entry::Options& options = *parsed.options;
+  entry::Options options = *parsed.options;
+  // The program changes its working directory to its own at start (setup.ini lives there), so
+  // the files named on the command line are taken relative to where it was started.
+  for (std::string* path : {&options.sceneFile, &options.snapshotPath, &options.measurementsPath}) {
+    if (!path->empty()) {
+      *path = std::filesystem::absolute(*path).string();
+    }
+  }
   if (options.showHelp) {
     std::fputs(entry::UsageText().c_str(), stdout);
     return 0;
