@@ -10,18 +10,13 @@
 #include <vector>
 
 #include "AllocationCounter.h"
+#include "SteppingClock.h"
 #include "app/MeziroDlg.h"
 #include "platform/headless/EglCanvas.h"
 #include "platform/headless/HeadlessShell.h"
 #include "runtime/NoSensorRuntime.h"
 
 namespace {
-
-class NoSleepClock : public platform::Clock {
- public:
-  std::uint32_t TimeGetTime() override { return 0; }
-  void Sleep(std::uint32_t) override {}
-};
 
 // A dialog on a headless canvas with a 640 x 480 colour frame of varied bytes.
 struct Display {
@@ -43,7 +38,7 @@ struct Display {
 
   platform::headless::HeadlessShell shell;
   platform::headless::EglCanvas canvas;
-  NoSleepClock clock;
+  SteppingClock clock;
   runtime::NoSensorRuntime runtime;
   CMeziroDlg dialog;
 };

@@ -3,6 +3,7 @@
 // in-memory fake runtime, which serves the same prepared frames on every request.
 #include <benchmark/benchmark.h>
 
+#include "SteppingClock.h"
 #include "app/MeziroDlg.h"
 #include "platform/headless/HeadlessShell.h"
 #include "support/FakeCanvas.h"
@@ -11,16 +12,6 @@
 namespace {
 
 using namespace runtime;
-
-// A clock that advances 1 ms per reading and does not sleep.
-class SteppingClock : public platform::Clock {
- public:
-  std::uint32_t TimeGetTime() override { return ++m_now; }
-  void Sleep(std::uint32_t) override {}
-
- private:
-  std::uint32_t m_now = 1;
-};
 
 // Drawing is measured elsewhere.
 class SensorOnlyDialog : public CMeziroDlg {

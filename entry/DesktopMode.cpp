@@ -16,12 +16,8 @@ int RunDesktop(int& argc, char** argv, const Options& options,
                const std::optional<sim::Scene>& scene) {
   platform::SystemClock clock;
   std::unique_ptr<MeasurementLog> log;
-  if (!options.measurementsPath.empty()) {
-    log = std::make_unique<MeasurementLog>(options.measurementsPath, clock);
-    if (!log->IsOpen()) {
-      std::fprintf(stderr, "vantolu: cannot write %s\n", options.measurementsPath.c_str());
-      return 2;
-    }
+  if (!OpenRequestedLog(options.measurementsPath, clock, log)) {
+    return 2;
   }
   // The provider outlives the host and the dialog: it owns what the dialog holds.
   std::unique_ptr<runtime::NuiRuntime> provider;

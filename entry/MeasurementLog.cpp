@@ -57,4 +57,17 @@ void MeasurementLog::OnMeasurement(const Measurement& measurement) {
   std::fflush(m_file.get());
 }
 
+bool OpenRequestedLog(const std::string& path, platform::Clock& clock,
+                      std::unique_ptr<MeasurementLog>& log) {
+  if (path.empty()) {
+    return true;
+  }
+  log = std::make_unique<MeasurementLog>(path, clock);
+  if (!log->IsOpen()) {
+    std::fprintf(stderr, "vantolu: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
 }  // namespace entry

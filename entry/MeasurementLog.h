@@ -29,6 +29,11 @@ class MeasurementLog : public MeasurementSink {
   platform::Clock& m_clock;
 };
 
+// Opens the log named on the command line into log; an empty path asks for none. False, with
+// the reason on standard error, when the file cannot be written.
+bool OpenRequestedLog(const std::string& path, platform::Clock& clock,
+                      std::unique_ptr<MeasurementLog>& log);
+
 // One row of the log, numbers always with "." whatever the locale.
 std::string FormatMeasurementRow(std::uint32_t timeMs, const Measurement& measurement);
 

@@ -57,12 +57,8 @@ int RunSnapshot(const Options& options, const std::optional<sim::Scene>& scene,
   SteppedClock clock(simulator.get());
 
   std::unique_ptr<MeasurementLog> log;
-  if (!options.measurementsPath.empty()) {
-    log = std::make_unique<MeasurementLog>(options.measurementsPath, clock);
-    if (!log->IsOpen()) {
-      std::fprintf(stderr, "vantolu: cannot write %s\n", options.measurementsPath.c_str());
-      return 2;
-    }
+  if (!OpenRequestedLog(options.measurementsPath, clock, log)) {
+    return 2;
   }
 
   SnapshotCanvas canvas({options.width, options.height}, options.frames);
