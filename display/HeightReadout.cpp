@@ -56,8 +56,8 @@ void CMeziroDlg::DrawHeightReadout(int originX, int originY, float scale) {
       continue;
     }
     if (m_pMeasurementSink != nullptr) {
-      m_pMeasurementSink->OnMeasurement({static_cast<std::int32_t>(u), user.skeletonSlot, px, py,
-                                         depthMm, *height});
+      m_pMeasurementSink->OnMeasurement(
+          {static_cast<std::int32_t>(u), user.skeletonSlot, px, py, depthMm, *height});
     }
 
     // No thousands digit; negative heights give negative digits, which are not drawn.
