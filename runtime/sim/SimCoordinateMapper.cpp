@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "runtime/sim/Cameras.h"
 
@@ -28,8 +29,9 @@ HRESULT SimCoordinateMapper::MapColorFrameToDepthFrame(NUI_IMAGE_TYPE colorType,
     return E_FAIL;
   }
   // Never more points than the output holds, nor than one colour image has.
-  const std::size_t count = std::min<std::size_t>(depthPointCount, frame->pointMap.size());
-  std::memcpy(depthPoints, frame->pointMap.data(), count * sizeof(NUI_DEPTH_IMAGE_POINT));
+  const std::vector<DepthImagePoint>& pointMap = frame->Frames().pointMap;
+  const std::size_t count = std::min<std::size_t>(depthPointCount, pointMap.size());
+  std::memcpy(depthPoints, pointMap.data(), count * sizeof(NUI_DEPTH_IMAGE_POINT));
   return S_OK;
 }
 

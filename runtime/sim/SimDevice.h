@@ -22,6 +22,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "runtime/NuiSensor.h"
 #include "runtime/sim/DeliveredFrame.h"
@@ -83,8 +84,9 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
   // The frame whose extended depth pixels start at `pixels`, while an extended-depth texture
   // of it exists; null otherwise.
   std::shared_ptr<const DeliveredFrame> FrameOfExtendedPixels(const void* pixels) const;
-  // The colour frame the program took last; null before the first.
-  std::shared_ptr<const DeliveredFrame> LastTakenColorFrame() const;
+  // Copies the people (ground truth) of the colour frame the program took last into `people`,
+  // reusing its storage; false, and `people` untouched, before the first.
+  bool LastTakenColorPeople(std::vector<PersonView>& people) const;
 
   // ---- Background removal ----
   void RecordBackgroundRemovalEnable(runtime::NUI_IMAGE_RESOLUTION colorResolution,
@@ -124,7 +126,8 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
   Stream m_skeleton;
   std::map<const runtime::INuiFrameTexture*, std::unique_ptr<SimFrameTexture>> m_heldFrames;
   std::map<const SimFrameTexture*, std::shared_ptr<const DeliveredFrame>> m_extendedTextures;
-  std::shared_ptr<const DeliveredFrame> m_lastTakenColor;
+  bool m_colorTaken = false;
+  std::vector<PersonView> m_lastTakenPeople;
   BackgroundRemovalRecord m_backgroundRemoval;
 };
 

@@ -122,12 +122,7 @@ Simulator::Simulator(Scene scene)
   CastRoom();
   m_depthCam.z = m_depthCam.roomZ;
   m_colorCam.z = m_colorCam.roomZ;
-  m_frames.color = m_roomColor;
-  m_frames.depth = m_roomDepth;
-  m_frames.extendedDepth = m_roomExtended;
-  m_frames.pointMap = m_roomPointMap;
   m_bodies.reserve(m_scene.people.size());
-  m_frames.people.reserve(m_scene.people.size());
 }
 
 void Simulator::CastRoom() {
@@ -150,22 +145,37 @@ void Simulator::CastRoom() {
   }
 }
 
-void Simulator::RestoreRoom() {
+void Simulator::RestoreRoom(FrameTarget& target) {
+  FrameSet& frames = target.frames;
+  if (frames.color.size() != m_roomColor.size()) {
+    frames.color = m_roomColor;
+    frames.depth = m_roomDepth;
+    frames.extendedDepth = m_roomExtended;
+    frames.pointMap = m_roomPointMap;
+    frames.people.reserve(m_scene.people.size());
+  } else {
+    for (PixelRect r : target.depthCovered) {
+      CopyRect(m_roomDepth, frames.depth, r);
+      CopyRect(m_roomExtended, frames.extendedDepth, r);
+    }
+    for (PixelRect r : target.colorCovered) {
+      for (int y = r.y0; y < r.y1; ++y) {
+        const std::size_t i = (static_cast<std::size_t>(y) * kImageWidth + r.x0) * 4;
+        std::copy_n(m_roomColor.begin() + i, (r.x1 - r.x0) * 4, frames.color.begin() + i);
+      }
+      CopyRect(m_roomPointMap, frames.pointMap, r);
+    }
+  }
+  // The z-buffers and owners hold the last frame rendered, whichever target it went to.
   for (PixelRect r : m_depthCam.dirty) {
-    CopyRect(m_roomDepth, m_frames.depth, r);
-    CopyRect(m_roomExtended, m_frames.extendedDepth, r);
     CopyRect(m_depthCam.roomZ, m_depthCam.z, r);
     for (int y = r.y0; y < r.y1; ++y)
       std::fill_n(m_depthCam.owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
   }
   for (PixelRect r : m_colorCam.dirty) {
-    for (int y = r.y0; y < r.y1; ++y) {
-      const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + r.x0;
-      std::copy_n(m_roomColor.begin() + i * 4, (r.x1 - r.x0) * 4, m_frames.color.begin() + i * 4);
-      std::fill_n(m_colorCam.owner.begin() + i, r.x1 - r.x0, 0);
-    }
-    CopyRect(m_roomPointMap, m_frames.pointMap, r);
     CopyRect(m_colorCam.roomZ, m_colorCam.z, r);
+    for (int y = r.y0; y < r.y1; ++y)
+      std::fill_n(m_colorCam.owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
   }
   m_depthCam.dirty.clear();
   m_colorCam.dirty.clear();
@@ -186,7 +196,7 @@ void Simulator::DrawBody(int bodyIndex) {
   if (!colorRect.Empty()) m_colorCam.dirty.push_back(colorRect);
 }
 
-void Simulator::ResolveDepth(PixelRect r) {
+void Simulator::ResolveDepth(PixelRect r, FrameSet& frames) {
   for (int y = r.y0; y < r.y1; ++y) {
     for (int x = r.x0; x < r.x1; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + x;
@@ -194,13 +204,13 @@ void Simulator::ResolveDepth(PixelRect r) {
       if (id == 0) continue;
       const float z = m_depthCam.z[i];
       const int player = m_bodies[(id - 1) / kBodyShapeCount].playerIndex;
-      PackDepth(m_scene.noise ? QuantisedDepthM(z) : z, player, m_frames.depth[i],
-                m_frames.extendedDepth[i]);
+      PackDepth(m_scene.noise ? QuantisedDepthM(z) : z, player, frames.depth[i],
+                frames.extendedDepth[i]);
     }
   }
 }
 
-void Simulator::ResolveColour(PixelRect r) {
+void Simulator::ResolveColour(PixelRect r, FrameSet& frames) {
   for (int y = r.y0; y < r.y1; ++y) {
     for (int x = r.x0; x < r.x1; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + x;
@@ -209,18 +219,24 @@ void Simulator::ResolveColour(PixelRect r) {
       const Body& body = m_bodies[(id - 1) / kBodyShapeCount];
       const Vec3 p = kColorCamera.Origin() + kColorCamera.RayDirection(x, y) * m_colorCam.z[i];
       const Rgb c = ShadePerson(body, (id - 1) % kBodyShapeCount, p);
-      m_frames.color[i * 4 + 0] = c.b;
-      m_frames.color[i * 4 + 1] = c.g;
-      m_frames.color[i * 4 + 2] = c.r;
-      m_frames.pointMap[i] = MapToDepth(p);
+      frames.color[i * 4 + 0] = c.b;
+      frames.color[i * 4 + 1] = c.g;
+      frames.color[i * 4 + 2] = c.r;
+      frames.pointMap[i] = MapToDepth(p);
     }
   }
 }
 
 const FrameSet& Simulator::Render(double seconds) {
+  Render(seconds, m_target);
+  return m_target.frames;
+}
+
+void Simulator::Render(double seconds, FrameTarget& target) {
+  FrameSet& frames = target.frames;
   const double t = SceneTime(m_scene, seconds);
-  m_frames.sceneTime = t;
-  RestoreRoom();
+  frames.sceneTime = t;
+  RestoreRoom(target);
 
   m_bodies.clear();
   for (std::size_t i = 0; i < m_scene.people.size(); ++i) {
@@ -229,19 +245,21 @@ const FrameSet& Simulator::Render(double seconds) {
         BuildBody(person, PoseAt(person, t), t, m_sensorHeightM, static_cast<int>(i) + 1));
   }
   for (std::size_t i = 0; i < m_bodies.size(); ++i) DrawBody(static_cast<int>(i));
-  for (PixelRect r : m_depthCam.dirty) ResolveDepth(r);
-  for (PixelRect r : m_colorCam.dirty) ResolveColour(r);
+  for (PixelRect r : m_depthCam.dirty) ResolveDepth(r, frames);
+  for (PixelRect r : m_colorCam.dirty) ResolveColour(r, frames);
   if (m_scene.noise) {
     const auto seed = static_cast<std::uint32_t>(std::llround(t * 1000.0));
     for (PixelRect r : m_depthCam.dirty)
-      PunchSilhouetteHoles(m_depthCam.z, r, seed, m_frames.depth, m_frames.extendedDepth);
+      PunchSilhouetteHoles(m_depthCam.z, r, seed, frames.depth, frames.extendedDepth);
   }
+  target.depthCovered = m_depthCam.dirty;
+  target.colorCovered = m_colorCam.dirty;
 
-  m_frames.skeletons = {};
-  m_frames.people.clear();
+  frames.skeletons = {};
+  frames.people.clear();
   for (std::size_t i = 0; i < m_bodies.size(); ++i) {
     const Body& body = m_bodies[i];
-    m_frames.skeletons[body.playerIndex - 1] = ObserveSkeleton(body);
+    frames.skeletons[body.playerIndex - 1] = ObserveSkeleton(body);
     PersonView view;
     view.playerIndex = body.playerIndex;
     view.heightCm = static_cast<float>(m_scene.people[i].heightCm);
@@ -249,9 +267,8 @@ const FrameSet& Simulator::Render(double seconds) {
     view.headTop = body.headTop;
     view.glabella = body.Glabella();
     view.face = ObserveFace(body, std::span<const Body>(m_bodies));
-    m_frames.people.push_back(view);
+    frames.people.push_back(view);
   }
-  return m_frames;
 }
 
 }  // namespace sim

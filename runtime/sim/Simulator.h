@@ -6,6 +6,11 @@
 // Typical use:
 //   sim::Simulator simulator(sim::DemoScene());
 //   const sim::FrameSet& frames = simulator.Render(2.5);  // 2.5 s into the scene
+//
+// A caller that keeps frame sets of its own renders into its own targets instead, so the
+// frames are not copied and the simulator keeps no frame set of its own:
+//   sim::FrameTarget target;
+//   simulator.Render(2.5, target);
 #pragma once
 
 #include <cstdint>
@@ -13,6 +18,7 @@
 
 #include "runtime/sim/Body.h"
 #include "runtime/sim/DepthNoise.h"
+#include "runtime/sim/FrameTarget.h"
 #include "runtime/sim/Frames.h"
 #include "runtime/sim/Scene.h"
 
@@ -29,6 +35,10 @@ class Simulator {
   // returned frames stay valid, and unchanged, until the next call.
   const FrameSet& Render(double seconds);
 
+  // Renders the same frames into `target`, which is empty or was rendered into by this
+  // simulator before.
+  void Render(double seconds, FrameTarget& target);
+
  private:
   struct CameraBuffers {
     std::vector<float> roomZ;          // the room's depth per pixel, metres
@@ -38,10 +48,10 @@ class Simulator {
   };
 
   void CastRoom();
-  void RestoreRoom();
+  void RestoreRoom(FrameTarget& target);
   void DrawBody(int bodyIndex);
-  void ResolveDepth(PixelRect rect);
-  void ResolveColour(PixelRect rect);
+  void ResolveDepth(PixelRect rect, FrameSet& frames);
+  void ResolveColour(PixelRect rect, FrameSet& frames);
 
   Scene m_scene;
   float m_sensorHeightM;
@@ -52,7 +62,7 @@ class Simulator {
   CameraBuffers m_depthCam;
   CameraBuffers m_colorCam;
   std::vector<Body> m_bodies;
-  FrameSet m_frames;
+  FrameTarget m_target;  // only for Render(seconds)
 };
 
 }  // namespace sim
