@@ -1,6 +1,7 @@
 // One frame set as the simulated runtime hands it out: the frames the simulator rendered
-// (their pixel records have the runtime's layouts), the skeleton frame in the runtime's
-// record, and the people's ground truth (faces) for the face tracker. Frames are shared
+// (their pixel records have the runtime's layouts; the point map kept as patches over the
+// room's, see FrameTarget), the skeleton frame in the runtime's record, and the people's
+// ground truth (faces) for the face tracker. Frames are shared
 // read-only between the streams that deliver them and the textures that expose them; a frame
 // never changes while anyone holds it.
 #pragma once
@@ -14,6 +15,8 @@
 namespace sim {
 
 struct DeliveredFrame {
+  DeliveredFrame() { rendered.pointMapInPatches = true; }
+
   std::uint32_t frameNumber = 0;
   std::int64_t timeStampMs = 0;
   FrameTarget rendered;

@@ -1,8 +1,6 @@
 #include "runtime/sim/SimCoordinateMapper.h"
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 #include "runtime/sim/Cameras.h"
 
@@ -29,9 +27,7 @@ HRESULT SimCoordinateMapper::MapColorFrameToDepthFrame(NUI_IMAGE_TYPE colorType,
     return E_FAIL;
   }
   // Never more points than the output holds, nor than one colour image has.
-  const std::vector<DepthImagePoint>& pointMap = frame->Frames().pointMap;
-  const std::size_t count = std::min<std::size_t>(depthPointCount, pointMap.size());
-  std::memcpy(depthPoints, pointMap.data(), count * sizeof(NUI_DEPTH_IMAGE_POINT));
+  m_device->CopyPointMap(*frame, depthPoints, std::min<std::size_t>(depthPointCount, kPixelCount));
   return S_OK;
 }
 

@@ -290,6 +290,13 @@ std::shared_ptr<const DeliveredFrame> SimDevice::FrameOfExtendedPixels(const voi
   return nullptr;
 }
 
+// The room's point map never changes once the simulator is made, and the frame does not
+// change while held, so no render lock is needed.
+void SimDevice::CopyPointMap(const DeliveredFrame& frame, NUI_DEPTH_IMAGE_POINT* out,
+                             std::size_t count) const {
+  m_simulator.CopyPointMap(frame.rendered, out, count);
+}
+
 bool SimDevice::LastTakenColorPeople(std::vector<PersonView>& people) const {
   std::lock_guard lock(m_mutex);
   if (!m_colorTaken) {

@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -84,6 +85,9 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
   // The frame whose extended depth pixels start at `pixels`, while an extended-depth texture
   // of it exists; null otherwise.
   std::shared_ptr<const DeliveredFrame> FrameOfExtendedPixels(const void* pixels) const;
+  // Writes the first `count` points (at most one image) of a frame's point map to `out`.
+  void CopyPointMap(const DeliveredFrame& frame, runtime::NUI_DEPTH_IMAGE_POINT* out,
+                    std::size_t count) const;
   // Copies the people (ground truth) of the colour frame the program took last into `people`,
   // reusing its storage; false, and `people` untouched, before the first.
   bool LastTakenColorPeople(std::vector<PersonView>& people) const;
