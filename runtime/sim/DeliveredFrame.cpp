@@ -1,27 +1,9 @@
 // Conversion of a rendered frame set into the runtime's records.
 #include "runtime/sim/DeliveredFrame.h"
 
-#include <cstddef>
-#include <type_traits>
-
 namespace sim {
 
 namespace {
-
-// The simulator's pixel records have the runtime's layout, so textures and the mapper hand
-// out the simulator's images as they are.
-static_assert(sizeof(DepthImagePixel) == sizeof(runtime::NUI_DEPTH_IMAGE_PIXEL));
-static_assert(sizeof(DepthImagePoint) == sizeof(runtime::NUI_DEPTH_IMAGE_POINT));
-static_assert(offsetof(DepthImagePixel, playerIndex) ==
-                  offsetof(runtime::NUI_DEPTH_IMAGE_PIXEL, playerIndex) &&
-              offsetof(DepthImagePixel, depth) == offsetof(runtime::NUI_DEPTH_IMAGE_PIXEL, depth));
-static_assert(offsetof(DepthImagePoint, x) == offsetof(runtime::NUI_DEPTH_IMAGE_POINT, x) &&
-              offsetof(DepthImagePoint, y) == offsetof(runtime::NUI_DEPTH_IMAGE_POINT, y) &&
-              offsetof(DepthImagePoint, depth) == offsetof(runtime::NUI_DEPTH_IMAGE_POINT, depth));
-static_assert(std::is_trivially_copyable_v<DepthImagePixel> &&
-              std::is_trivially_copyable_v<runtime::NUI_DEPTH_IMAGE_PIXEL>);
-static_assert(std::is_trivially_copyable_v<DepthImagePoint> &&
-              std::is_trivially_copyable_v<runtime::NUI_DEPTH_IMAGE_POINT>);
 
 runtime::Vector4 ToVector4(const Vector4& v) {
   return {v.x, v.y, v.z, v.w};
