@@ -1,29 +1,9 @@
 // Conversion of a rendered frame set into the runtime's records.
 #include "runtime/sim/DeliveredFrame.h"
 
-#include <cstring>
-#include <type_traits>
-
 namespace sim {
 
 namespace {
-
-// The simulator's pixel records have the runtime's layout, so whole images copy bytewise.
-static_assert(sizeof(DepthImagePixel) == sizeof(runtime::NUI_DEPTH_IMAGE_PIXEL));
-static_assert(sizeof(DepthImagePoint) == sizeof(runtime::NUI_DEPTH_IMAGE_POINT));
-static_assert(std::is_trivially_copyable_v<DepthImagePixel> &&
-              std::is_trivially_copyable_v<runtime::NUI_DEPTH_IMAGE_PIXEL>);
-static_assert(std::is_trivially_copyable_v<DepthImagePoint> &&
-              std::is_trivially_copyable_v<runtime::NUI_DEPTH_IMAGE_POINT>);
-
-template <class To, class From>
-void CopyImage(const std::vector<From>& from, std::vector<To>& to) {
-  static_assert(sizeof(To) == sizeof(From));
-  to.resize(from.size());
-  if (!from.empty()) {
-    std::memcpy(to.data(), from.data(), from.size() * sizeof(From));
-  }
-}
 
 runtime::Vector4 ToVector4(const Vector4& v) {
   return {v.x, v.y, v.z, v.w};
@@ -44,22 +24,18 @@ runtime::NUI_SKELETON_DATA ToSkeletonData(const SkeletonData& s) {
 
 }  // namespace
 
-void FillDeliveredFrame(const FrameSet& frames, std::uint32_t frameNumber, std::int64_t timeStampMs,
-                        DeliveredFrame& out) {
+void RenderDeliveredFrame(Simulator& simulator, double seconds, std::uint32_t frameNumber,
+                          std::int64_t timeStampMs, DeliveredFrame& out) {
   static_assert(kJointCount == runtime::NUI_SKELETON_POSITION_COUNT);
   static_assert(kSkeletonSlots == runtime::NUI_SKELETON_COUNT);
+  simulator.Render(seconds, out.rendered);
   out.frameNumber = frameNumber;
   out.timeStampMs = timeStampMs;
-  out.color = frames.color;
-  out.depth = frames.depth;
-  CopyImage(frames.extendedDepth, out.extended);
-  CopyImage(frames.pointMap, out.pointMap);
   out.skeletons.timeStamp = timeStampMs;
   out.skeletons.frameNumber = frameNumber;
   for (int s = 0; s < kSkeletonSlots; ++s) {
-    out.skeletons.skeletonData[s] = ToSkeletonData(frames.skeletons[s]);
+    out.skeletons.skeletonData[s] = ToSkeletonData(out.Frames().skeletons[s]);
   }
-  out.people = frames.people;
 }
 
 }  // namespace sim

@@ -4,8 +4,9 @@ namespace sim {
 
 namespace {
 
-// Enough for the frames the streams keep ready plus those the program holds.
-constexpr std::size_t kMaxFreeFrames = 4;
+// Frames come back one by one as the program releases them and the next render takes one at
+// once, so one spare is enough; a second covers a frame released while another renders.
+constexpr std::size_t kMaxFreeFrames = 2;
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "runtime/NuiTypes.h"
 #include "runtime/sim/Body.h"
 #include "runtime/sim/Vec3.h"
 
@@ -14,21 +15,14 @@ namespace sim {
 
 inline constexpr int kSkeletonSlots = 6;
 
-// One extended depth pixel: the player index (0 none, 1..6) and the unshifted depth in mm.
-struct DepthImagePixel {
-  std::uint16_t playerIndex = 0;
-  std::uint16_t depth = 0;
-};
+// One extended depth pixel: the player index (0 none, 1..6) and the unshifted depth in mm. The
+// simulator keeps its images in the runtime's own records, so textures hand them out as they are.
+using DepthImagePixel = runtime::NUI_DEPTH_IMAGE_PIXEL;
 
 // A colour pixel's place in the depth image: the depth pixel (x, y) the scene point it sees
 // projects to, and that point's depth in mm. Points beside the depth camera's narrower view
 // give x or y outside 0..639 / 0..479; users must check.
-struct DepthImagePoint {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  std::int32_t depth = 0;
-  std::int32_t reserved = 0;
-};
+using DepthImagePoint = runtime::NUI_DEPTH_IMAGE_POINT;
 
 struct Vector4 {
   float x = 0.0f;

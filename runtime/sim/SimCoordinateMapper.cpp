@@ -1,7 +1,6 @@
 #include "runtime/sim/SimCoordinateMapper.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "runtime/sim/Cameras.h"
 
@@ -28,8 +27,7 @@ HRESULT SimCoordinateMapper::MapColorFrameToDepthFrame(NUI_IMAGE_TYPE colorType,
     return E_FAIL;
   }
   // Never more points than the output holds, nor than one colour image has.
-  const std::size_t count = std::min<std::size_t>(depthPointCount, frame->pointMap.size());
-  std::memcpy(depthPoints, frame->pointMap.data(), count * sizeof(NUI_DEPTH_IMAGE_POINT));
+  m_device->CopyPointMap(*frame, depthPoints, std::min<std::size_t>(depthPointCount, kPixelCount));
   return S_OK;
 }
 

@@ -60,9 +60,9 @@ void SimDevice::RenderAndPublish(std::uint64_t frameNumber) {
   std::shared_ptr<DeliveredFrame> frame = m_pool->Take();
   {
     std::lock_guard render(m_renderMutex);
-    const FrameSet& frames = m_simulator.Render(static_cast<double>(frameNumber) / 30.0);
-    FillDeliveredFrame(
-        frames, static_cast<std::uint32_t>(frameNumber),
+    RenderDeliveredFrame(
+        m_simulator, static_cast<double>(frameNumber) / 30.0,
+        static_cast<std::uint32_t>(frameNumber),
         std::chrono::duration_cast<std::chrono::milliseconds>(DueTime(frameNumber)).count(),
         *frame);
   }
@@ -197,7 +197,10 @@ HRESULT SimDevice::TakeImageFrame(NuiStreamHandle handle, NUI_IMAGE_FRAME* frame
 
   const bool color = stream == &m_color;
   if (color) {
-    m_lastTakenColor = taken;
+    // Only the people: keeping the whole frame for the face tracker would keep its storage
+    // out of the pool until the next colour frame is taken.
+    m_lastTakenPeople = taken->Frames().people;
+    m_colorTaken = true;
   }
   frame->timeStamp = taken->timeStampMs;
   frame->frameNumber = taken->frameNumber;
@@ -280,16 +283,27 @@ HRESULT SimDevice::TakeSkeletonFrame(NUI_SKELETON_FRAME* frame) {
 std::shared_ptr<const DeliveredFrame> SimDevice::FrameOfExtendedPixels(const void* pixels) const {
   std::lock_guard lock(m_mutex);
   for (const auto& [texture, frame] : m_extendedTextures) {
-    if (frame->extended.data() == pixels) {
+    if (frame->Frames().extendedDepth.data() == pixels) {
       return frame;
     }
   }
   return nullptr;
 }
 
-std::shared_ptr<const DeliveredFrame> SimDevice::LastTakenColorFrame() const {
+// The room's point map never changes once the simulator is made, and the frame does not
+// change while held, so no render lock is needed.
+void SimDevice::CopyPointMap(const DeliveredFrame& frame, NUI_DEPTH_IMAGE_POINT* out,
+                             std::size_t count) const {
+  m_simulator.CopyPointMap(frame.rendered, out, count);
+}
+
+bool SimDevice::LastTakenColorPeople(std::vector<PersonView>& people) const {
   std::lock_guard lock(m_mutex);
-  return m_lastTakenColor;
+  if (!m_colorTaken) {
+    return false;
+  }
+  people = m_lastTakenPeople;
+  return true;
 }
 
 void SimDevice::RecordBackgroundRemovalEnable(NUI_IMAGE_RESOLUTION colorResolution,

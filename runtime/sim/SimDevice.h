@@ -16,12 +16,14 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "runtime/NuiSensor.h"
 #include "runtime/sim/DeliveredFrame.h"
@@ -83,8 +85,12 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
   // The frame whose extended depth pixels start at `pixels`, while an extended-depth texture
   // of it exists; null otherwise.
   std::shared_ptr<const DeliveredFrame> FrameOfExtendedPixels(const void* pixels) const;
-  // The colour frame the program took last; null before the first.
-  std::shared_ptr<const DeliveredFrame> LastTakenColorFrame() const;
+  // Writes the first `count` points (at most one image) of a frame's point map to `out`.
+  void CopyPointMap(const DeliveredFrame& frame, runtime::NUI_DEPTH_IMAGE_POINT* out,
+                    std::size_t count) const;
+  // Copies the people (ground truth) of the colour frame the program took last into `people`,
+  // reusing its storage; false, and `people` untouched, before the first.
+  bool LastTakenColorPeople(std::vector<PersonView>& people) const;
 
   // ---- Background removal ----
   void RecordBackgroundRemovalEnable(runtime::NUI_IMAGE_RESOLUTION colorResolution,
@@ -124,7 +130,8 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
   Stream m_skeleton;
   std::map<const runtime::INuiFrameTexture*, std::unique_ptr<SimFrameTexture>> m_heldFrames;
   std::map<const SimFrameTexture*, std::shared_ptr<const DeliveredFrame>> m_extendedTextures;
-  std::shared_ptr<const DeliveredFrame> m_lastTakenColor;
+  bool m_colorTaken = false;
+  std::vector<PersonView> m_lastTakenPeople;
   BackgroundRemovalRecord m_backgroundRemoval;
 };
 

@@ -1,6 +1,7 @@
 #include "runtime/sim/SimFaceTracker.h"
 
 #include <array>
+#include <vector>
 
 #include "runtime/sim/Cameras.h"
 #include "runtime/sim/SimFaceImage.h"
@@ -23,10 +24,10 @@ bool ImageUsable(const IFTImage* image, FTIMAGEFORMAT format) {
          simImage->Height() == static_cast<std::uint32_t>(kImageHeight);
 }
 
-const PersonView* NearestToHint(const DeliveredFrame& frame, const FT_VECTOR3D& head) {
+const PersonView* NearestToHint(const std::vector<PersonView>& people, const FT_VECTOR3D& head) {
   const PersonView* nearest = nullptr;
   float nearestDistance = kHintReachM;
-  for (const PersonView& person : frame.people) {
+  for (const PersonView& person : people) {
     const float distance = Length(person.headCentre - Vec3{head.x, head.y, head.z});
     if (distance <= nearestDistance) {
       nearest = &person;
@@ -36,9 +37,9 @@ const PersonView* NearestToHint(const DeliveredFrame& frame, const FT_VECTOR3D& 
   return nearest;
 }
 
-const PersonView* NearestVisible(const DeliveredFrame& frame) {
+const PersonView* NearestVisible(const std::vector<PersonView>& people) {
   const PersonView* nearest = nullptr;
-  for (const PersonView& person : frame.people) {
+  for (const PersonView& person : people) {
     if (person.face.visibility == FaceVisibility::Visible &&
         (nearest == nullptr || person.headCentre.z < nearest->headCentre.z)) {
       nearest = &person;
@@ -47,8 +48,8 @@ const PersonView* NearestVisible(const DeliveredFrame& frame) {
   return nearest;
 }
 
-const PersonView* PersonWithPlayer(const DeliveredFrame& frame, int playerIndex) {
-  for (const PersonView& person : frame.people) {
+const PersonView* PersonWithPlayer(const std::vector<PersonView>& people, int playerIndex) {
+  for (const PersonView& person : people) {
     if (person.playerIndex == playerIndex) {
       return &person;
     }
@@ -103,15 +104,14 @@ HRESULT SimFaceTracker::Track(const FT_SENSOR_DATA* sensorData, const FTHeadHint
   if (simResult == nullptr) {
     return E_POINTER;
   }
-  const std::shared_ptr<const DeliveredFrame> frame = m_device->LastTakenColorFrame();
   const PersonView* person = nullptr;
-  if (m_initialized && SensorDataUsable(sensorData) && frame) {
+  if (m_initialized && SensorDataUsable(sensorData) && m_device->LastTakenColorPeople(m_people)) {
     if (headHints != nullptr) {
-      person = NearestToHint(*frame, (*headHints)[1]);
+      person = NearestToHint(m_people, (*headHints)[1]);
     } else if (m_followedPlayer) {
-      person = PersonWithPlayer(*frame, *m_followedPlayer);
+      person = PersonWithPlayer(m_people, *m_followedPlayer);
     } else {
-      person = NearestVisible(*frame);
+      person = NearestVisible(m_people);
     }
   }
   if (person == nullptr || person->face.visibility != FaceVisibility::Visible) {

@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "runtime/FaceTrack.h"
 #include "runtime/sim/SimDevice.h"
@@ -43,6 +44,7 @@ class SimFaceTracker final : public runtime::IFTFaceTracker {
   std::shared_ptr<SimDevice> m_device;
   bool m_initialized = false;
   std::optional<int> m_followedPlayer;  // player index of the face tracked last step
+  std::vector<PersonView> m_people;     // of the colour frame taken last, copied each step
 };
 
 }  // namespace sim

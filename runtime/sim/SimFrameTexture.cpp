@@ -21,20 +21,21 @@ HRESULT SimFrameTexture::LockRect(std::uint32_t level, runtime::NUI_LOCKED_RECT*
   const void* bits = nullptr;
   std::size_t bytes = 0;
   std::int32_t bytesPerPixel = 0;
+  const FrameSet& frames = m_frame->Frames();
   switch (m_plane) {
     case Plane::kColor:
-      bits = m_frame->color.data();
-      bytes = m_frame->color.size();
+      bits = frames.color.data();
+      bytes = frames.color.size();
       bytesPerPixel = 4;
       break;
     case Plane::kDepth:
-      bits = m_frame->depth.data();
-      bytes = m_frame->depth.size() * sizeof(std::uint16_t);
+      bits = frames.depth.data();
+      bytes = frames.depth.size() * sizeof(std::uint16_t);
       bytesPerPixel = 2;
       break;
     case Plane::kExtendedDepth:
-      bits = m_frame->extended.data();
-      bytes = m_frame->extended.size() * sizeof(runtime::NUI_DEPTH_IMAGE_PIXEL);
+      bits = frames.extendedDepth.data();
+      bytes = frames.extendedDepth.size() * sizeof(runtime::NUI_DEPTH_IMAGE_PIXEL);
       bytesPerPixel = sizeof(runtime::NUI_DEPTH_IMAGE_PIXEL);
       break;
   }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <span>
 
 #include "runtime/sim/Cameras.h"
@@ -18,6 +20,7 @@ namespace {
 
 constexpr std::uint16_t kMaxPackedDepthMm = 8191;  // 13 bits above the player index
 constexpr int kHoleMargin = 2;                     // silhouette holes reach this far outside
+static_assert(kMaxPeople * kBodyShapeCount < 256, "owners are kept in a byte");
 
 std::int32_t Millimetres(float z) {
   return static_cast<std::int32_t>(std::lround(z * 1000.0f));
@@ -81,8 +84,8 @@ PixelRect ScreenRect(const PinholeCamera& camera, Vec3 lo, Vec3 hi) {
 }
 
 // Casts one solid into a camera's z-buffer; returns the rectangle it was cast into.
-PixelRect CastShape(const PinholeCamera& camera, const Shape& shape, std::uint16_t ownerId,
-                    std::vector<float>& zBuffer, std::vector<std::uint16_t>& owner) {
+PixelRect CastShape(const PinholeCamera& camera, const Shape& shape, std::uint8_t ownerId,
+                    std::vector<float>& zBuffer, std::vector<std::uint8_t>& owner) {
   const PixelRect rect = ScreenRect(camera, shape.BoxMin(), shape.BoxMax());
   const Vec3 origin = camera.Origin();
   for (int v = rect.y0; v < rect.y1; ++v) {
@@ -96,6 +99,12 @@ PixelRect CastShape(const PinholeCamera& camera, const Shape& shape, std::uint16
     }
   }
   return rect;
+}
+
+// The packed depth pixel of an extended one: the depth clipped to 13 bits above the player.
+std::uint16_t Packed(DepthImagePixel extended) {
+  const int clipped = std::min<int>(extended.depth, kMaxPackedDepthMm);
+  return static_cast<std::uint16_t>((clipped << 3) | extended.playerIndex);
 }
 
 template <typename T>
@@ -112,7 +121,6 @@ Simulator::Simulator(Scene scene)
     : m_scene((ValidateScene(scene), std::move(scene))),
       m_sensorHeightM(static_cast<float>(m_scene.sensorHeightCm / 100.0)) {
   m_roomColor.resize(kPixelCount * 4);
-  m_roomDepth.resize(kPixelCount);
   m_roomExtended.resize(kPixelCount);
   m_roomPointMap.resize(kPixelCount);
   for (CameraBuffers* cam : {&m_depthCam, &m_colorCam}) {
@@ -122,12 +130,7 @@ Simulator::Simulator(Scene scene)
   CastRoom();
   m_depthCam.z = m_depthCam.roomZ;
   m_colorCam.z = m_colorCam.roomZ;
-  m_frames.color = m_roomColor;
-  m_frames.depth = m_roomDepth;
-  m_frames.extendedDepth = m_roomExtended;
-  m_frames.pointMap = m_roomPointMap;
   m_bodies.reserve(m_scene.people.size());
-  m_frames.people.reserve(m_scene.people.size());
 }
 
 void Simulator::CastRoom() {
@@ -137,7 +140,8 @@ void Simulator::CastRoom() {
       const std::size_t i = static_cast<std::size_t>(v) * kImageWidth + u;
       const RoomHit d = room.Cast(kDepthCamera.Origin(), kDepthCamera.RayDirection(u, v));
       m_depthCam.roomZ[i] = d.t;
-      PackDepth(m_scene.noise ? QuantisedDepthM(d.t) : d.t, 0, m_roomDepth[i], m_roomExtended[i]);
+      std::uint16_t packed = 0;
+      PackDepth(m_scene.noise ? QuantisedDepthM(d.t) : d.t, 0, packed, m_roomExtended[i]);
 
       const RoomHit c = room.Cast(kColorCamera.Origin(), kColorCamera.RayDirection(u, v));
       m_colorCam.roomZ[i] = c.t;
@@ -150,22 +154,42 @@ void Simulator::CastRoom() {
   }
 }
 
-void Simulator::RestoreRoom() {
+void Simulator::RestoreRoom(FrameTarget& target) {
+  FrameSet& frames = target.frames;
+  if (frames.color.size() != m_roomColor.size()) {
+    frames.color = m_roomColor;
+    frames.depth.resize(kPixelCount);
+    std::transform(m_roomExtended.begin(), m_roomExtended.end(), frames.depth.begin(), Packed);
+    frames.extendedDepth = m_roomExtended;
+    if (!target.pointMapInPatches) frames.pointMap = m_roomPointMap;
+    frames.people.reserve(m_scene.people.size());
+  } else {
+    for (PixelRect r : target.depthCovered) {
+      for (int y = r.y0; y < r.y1; ++y) {
+        const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + r.x0;
+        std::transform(m_roomExtended.begin() + i, m_roomExtended.begin() + i + (r.x1 - r.x0),
+                       frames.depth.begin() + i, Packed);
+      }
+      CopyRect(m_roomExtended, frames.extendedDepth, r);
+    }
+    for (PixelRect r : target.colorCovered) {
+      for (int y = r.y0; y < r.y1; ++y) {
+        const std::size_t i = (static_cast<std::size_t>(y) * kImageWidth + r.x0) * 4;
+        std::copy_n(m_roomColor.begin() + i, (r.x1 - r.x0) * 4, frames.color.begin() + i);
+      }
+      if (!target.pointMapInPatches) CopyRect(m_roomPointMap, frames.pointMap, r);
+    }
+  }
+  // The z-buffers and owners hold the last frame rendered, whichever target it went to.
   for (PixelRect r : m_depthCam.dirty) {
-    CopyRect(m_roomDepth, m_frames.depth, r);
-    CopyRect(m_roomExtended, m_frames.extendedDepth, r);
     CopyRect(m_depthCam.roomZ, m_depthCam.z, r);
     for (int y = r.y0; y < r.y1; ++y)
       std::fill_n(m_depthCam.owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
   }
   for (PixelRect r : m_colorCam.dirty) {
-    for (int y = r.y0; y < r.y1; ++y) {
-      const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + r.x0;
-      std::copy_n(m_roomColor.begin() + i * 4, (r.x1 - r.x0) * 4, m_frames.color.begin() + i * 4);
-      std::fill_n(m_colorCam.owner.begin() + i, r.x1 - r.x0, 0);
-    }
-    CopyRect(m_roomPointMap, m_frames.pointMap, r);
     CopyRect(m_colorCam.roomZ, m_colorCam.z, r);
+    for (int y = r.y0; y < r.y1; ++y)
+      std::fill_n(m_colorCam.owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
   }
   m_depthCam.dirty.clear();
   m_colorCam.dirty.clear();
@@ -176,7 +200,7 @@ void Simulator::DrawBody(int bodyIndex) {
   PixelRect depthRect;
   PixelRect colorRect;
   for (int s = 0; s < kBodyShapeCount; ++s) {
-    const auto id = static_cast<std::uint16_t>(bodyIndex * kBodyShapeCount + s + 1);
+    const auto id = static_cast<std::uint8_t>(bodyIndex * kBodyShapeCount + s + 1);
     depthRect = Union(depthRect,
                       CastShape(kDepthCamera, body.shapes[s], id, m_depthCam.z, m_depthCam.owner));
     colorRect = Union(colorRect,
@@ -186,7 +210,7 @@ void Simulator::DrawBody(int bodyIndex) {
   if (!colorRect.Empty()) m_colorCam.dirty.push_back(colorRect);
 }
 
-void Simulator::ResolveDepth(PixelRect r) {
+void Simulator::ResolveDepth(PixelRect r, FrameSet& frames) {
   for (int y = r.y0; y < r.y1; ++y) {
     for (int x = r.x0; x < r.x1; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + x;
@@ -194,14 +218,16 @@ void Simulator::ResolveDepth(PixelRect r) {
       if (id == 0) continue;
       const float z = m_depthCam.z[i];
       const int player = m_bodies[(id - 1) / kBodyShapeCount].playerIndex;
-      PackDepth(m_scene.noise ? QuantisedDepthM(z) : z, player, m_frames.depth[i],
-                m_frames.extendedDepth[i]);
+      PackDepth(m_scene.noise ? QuantisedDepthM(z) : z, player, frames.depth[i],
+                frames.extendedDepth[i]);
     }
   }
 }
 
-void Simulator::ResolveColour(PixelRect r) {
+void Simulator::ResolveColour(PixelRect r, FrameSet& frames, DepthImagePoint* points,
+                              std::size_t pointStride) {
   for (int y = r.y0; y < r.y1; ++y) {
+    DepthImagePoint* row = points + static_cast<std::size_t>(y - r.y0) * pointStride;
     for (int x = r.x0; x < r.x1; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + x;
       const int id = m_colorCam.owner[i];
@@ -209,18 +235,66 @@ void Simulator::ResolveColour(PixelRect r) {
       const Body& body = m_bodies[(id - 1) / kBodyShapeCount];
       const Vec3 p = kColorCamera.Origin() + kColorCamera.RayDirection(x, y) * m_colorCam.z[i];
       const Rgb c = ShadePerson(body, (id - 1) % kBodyShapeCount, p);
-      m_frames.color[i * 4 + 0] = c.b;
-      m_frames.color[i * 4 + 1] = c.g;
-      m_frames.color[i * 4 + 2] = c.r;
-      m_frames.pointMap[i] = MapToDepth(p);
+      frames.color[i * 4 + 0] = c.b;
+      frames.color[i * 4 + 1] = c.g;
+      frames.color[i * 4 + 2] = c.r;
+      row[x - r.x0] = MapToDepth(p);
     }
   }
 }
 
+// Each patch starts as the room and gets the people's points of its rectangle, including
+// those of someone else reaching into it, so any patch agrees with the whole map.
+void Simulator::ResolvePointPatches(FrameTarget& target) {
+  std::size_t total = 0;
+  for (PixelRect r : m_colorCam.dirty)
+    total += static_cast<std::size_t>(r.x1 - r.x0) * (r.y1 - r.y0);
+  target.patches.resize(total);
+  DepthImagePoint* patch = target.patches.data();
+  for (PixelRect r : m_colorCam.dirty) {
+    const std::size_t width = r.x1 - r.x0;
+    for (int y = r.y0; y < r.y1; ++y) {
+      const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + r.x0;
+      std::copy_n(m_roomPointMap.begin() + i, width, patch + (y - r.y0) * width);
+    }
+    ResolveColour(r, target.frames, patch, width);
+    patch += width * (r.y1 - r.y0);
+  }
+}
+
+void Simulator::CopyPointMap(const FrameTarget& target, void* out, std::size_t count) const {
+  count = std::min<std::size_t>(count, kPixelCount);
+  auto* bytes = static_cast<std::byte*>(out);
+  if (!target.pointMapInPatches) {
+    std::memcpy(bytes, target.frames.pointMap.data(), count * sizeof(DepthImagePoint));
+    return;
+  }
+  std::memcpy(bytes, m_roomPointMap.data(), count * sizeof(DepthImagePoint));
+  const DepthImagePoint* patch = target.patches.data();
+  for (PixelRect r : target.colorCovered) {
+    const std::size_t width = r.x1 - r.x0;
+    for (int y = r.y0; y < r.y1; ++y) {
+      const std::size_t i = static_cast<std::size_t>(y) * kImageWidth + r.x0;
+      const std::size_t row = static_cast<std::size_t>(y - r.y0) * width;
+      if (i < count) {
+        std::memcpy(bytes + i * sizeof(DepthImagePoint), patch + row,
+                    std::min(width, count - i) * sizeof(DepthImagePoint));
+      }
+    }
+    patch += width * (r.y1 - r.y0);
+  }
+}
+
 const FrameSet& Simulator::Render(double seconds) {
+  Render(seconds, m_target);
+  return m_target.frames;
+}
+
+void Simulator::Render(double seconds, FrameTarget& target) {
+  FrameSet& frames = target.frames;
   const double t = SceneTime(m_scene, seconds);
-  m_frames.sceneTime = t;
-  RestoreRoom();
+  frames.sceneTime = t;
+  RestoreRoom(target);
 
   m_bodies.clear();
   for (std::size_t i = 0; i < m_scene.people.size(); ++i) {
@@ -229,19 +303,28 @@ const FrameSet& Simulator::Render(double seconds) {
         BuildBody(person, PoseAt(person, t), t, m_sensorHeightM, static_cast<int>(i) + 1));
   }
   for (std::size_t i = 0; i < m_bodies.size(); ++i) DrawBody(static_cast<int>(i));
-  for (PixelRect r : m_depthCam.dirty) ResolveDepth(r);
-  for (PixelRect r : m_colorCam.dirty) ResolveColour(r);
+  for (PixelRect r : m_depthCam.dirty) ResolveDepth(r, frames);
+  if (target.pointMapInPatches) {
+    ResolvePointPatches(target);
+  } else {
+    for (PixelRect r : m_colorCam.dirty)
+      ResolveColour(r, frames,
+                    &frames.pointMap[static_cast<std::size_t>(r.y0) * kImageWidth + r.x0],
+                    kImageWidth);
+  }
   if (m_scene.noise) {
     const auto seed = static_cast<std::uint32_t>(std::llround(t * 1000.0));
     for (PixelRect r : m_depthCam.dirty)
-      PunchSilhouetteHoles(m_depthCam.z, r, seed, m_frames.depth, m_frames.extendedDepth);
+      PunchSilhouetteHoles(m_depthCam.z, r, seed, frames.depth, frames.extendedDepth);
   }
+  target.depthCovered = m_depthCam.dirty;
+  target.colorCovered = m_colorCam.dirty;
 
-  m_frames.skeletons = {};
-  m_frames.people.clear();
+  frames.skeletons = {};
+  frames.people.clear();
   for (std::size_t i = 0; i < m_bodies.size(); ++i) {
     const Body& body = m_bodies[i];
-    m_frames.skeletons[body.playerIndex - 1] = ObserveSkeleton(body);
+    frames.skeletons[body.playerIndex - 1] = ObserveSkeleton(body);
     PersonView view;
     view.playerIndex = body.playerIndex;
     view.heightCm = static_cast<float>(m_scene.people[i].heightCm);
@@ -249,9 +332,8 @@ const FrameSet& Simulator::Render(double seconds) {
     view.headTop = body.headTop;
     view.glabella = body.Glabella();
     view.face = ObserveFace(body, std::span<const Body>(m_bodies));
-    m_frames.people.push_back(view);
+    frames.people.push_back(view);
   }
-  return m_frames;
 }
 
 }  // namespace sim

@@ -6,13 +6,20 @@
 // Typical use:
 //   sim::Simulator simulator(sim::DemoScene());
 //   const sim::FrameSet& frames = simulator.Render(2.5);  // 2.5 s into the scene
+//
+// A caller that keeps frame sets of its own renders into its own targets instead, so the
+// frames are not copied and the simulator keeps no frame set of its own:
+//   sim::FrameTarget target;
+//   simulator.Render(2.5, target);
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "runtime/sim/Body.h"
 #include "runtime/sim/DepthNoise.h"
+#include "runtime/sim/FrameTarget.h"
 #include "runtime/sim/Frames.h"
 #include "runtime/sim/Scene.h"
 
@@ -29,30 +36,42 @@ class Simulator {
   // returned frames stay valid, and unchanged, until the next call.
   const FrameSet& Render(double seconds);
 
+  // Renders the same frames into `target`, which is empty or was rendered into by this
+  // simulator before.
+  void Render(double seconds, FrameTarget& target);
+
+  // Writes the first `count` points (at most one image) of a target's point map to `out`,
+  // bytewise. Reads only the target and the room, which never changes after construction,
+  // so it may run while another target is rendered.
+  void CopyPointMap(const FrameTarget& target, void* out, std::size_t count) const;
+
  private:
   struct CameraBuffers {
-    std::vector<float> roomZ;          // the room's depth per pixel, metres
-    std::vector<float> z;              // nearest hit per pixel this frame
-    std::vector<std::uint16_t> owner;  // 0 room, else body * kBodyShapeCount + shape + 1
-    std::vector<PixelRect> dirty;      // pixels people covered in the last frame
+    std::vector<float> roomZ;         // the room's depth per pixel, metres
+    std::vector<float> z;             // nearest hit per pixel this frame
+    std::vector<std::uint8_t> owner;  // 0 room, else body * kBodyShapeCount + shape + 1
+    std::vector<PixelRect> dirty;     // pixels people covered in the last frame
   };
 
   void CastRoom();
-  void RestoreRoom();
+  void RestoreRoom(FrameTarget& target);
   void DrawBody(int bodyIndex);
-  void ResolveDepth(PixelRect rect);
-  void ResolveColour(PixelRect rect);
+  void ResolveDepth(PixelRect rect, FrameSet& frames);
+  // Writes the colours of people's pixels in `rect` to the frames and their points to
+  // `points`, which addresses the rect's first pixel, rows `pointStride` points apart.
+  void ResolveColour(PixelRect rect, FrameSet& frames, DepthImagePoint* points,
+                     std::size_t pointStride);
+  void ResolvePointPatches(FrameTarget& target);
 
   Scene m_scene;
   float m_sensorHeightM;
   std::vector<std::uint8_t> m_roomColor;
-  std::vector<std::uint16_t> m_roomDepth;
-  std::vector<DepthImagePixel> m_roomExtended;
+  std::vector<DepthImagePixel> m_roomExtended;  // the packed depth follows from it
   std::vector<DepthImagePoint> m_roomPointMap;
   CameraBuffers m_depthCam;
   CameraBuffers m_colorCam;
   std::vector<Body> m_bodies;
-  FrameSet m_frames;
+  FrameTarget m_target;  // only for Render(seconds)
 };
 
 }  // namespace sim

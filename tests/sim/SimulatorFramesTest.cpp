@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "runtime/sim/Cameras.h"
 #include "runtime/sim/DemoScene.h"
 #include "runtime/sim/Simulator.h"
@@ -97,6 +100,69 @@ TEST(SimulatorFramesTest, SameTimeGivesTheSameBytes) {
   }
   for (std::size_t i = 0; i < expected.extendedDepth.size(); ++i)
     ASSERT_EQ(again.extendedDepth[i].depth, expected.extendedDepth[i].depth) << i;
+}
+
+std::vector<sim::DepthImagePoint> PointMapOf(const sim::Simulator& simulator,
+                                             const sim::FrameTarget& target) {
+  std::vector<sim::DepthImagePoint> map(sim::kPixelCount);
+  simulator.CopyPointMap(target, map.data(), map.size());
+  return map;
+}
+
+bool SamePoints(const std::vector<sim::DepthImagePoint>& a,
+                const std::vector<sim::DepthImagePoint>& b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0;
+}
+
+// Targets of the caller's are rendered at moments far apart and in turn, as pooled frames are:
+// each must hold exactly the frames the simulator renders for that moment on its own, with
+// the point map kept whole or as patches over the room's. Moments include people walking
+// into each other's rectangles and everyone gone.
+class SimulatorTargetTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(SimulatorTargetTest, TargetsRenderedInTurnHoldTheFramesOfTheirMoment) {
+  sim::Scene scene = sim::DemoScene();
+  scene.noise = GetParam();
+  sim::Simulator reference(scene);
+  sim::Simulator simulator(scene);
+  sim::FrameTarget targets[3];
+  targets[1].pointMapInPatches = true;
+  targets[2].pointMapInPatches = true;
+  const double moments[] = {6.0, 2.0, 19.5, 10.3, 6.0, 14.0, 3.3, 8.8, 19.5, 12.1};
+  for (int i = 0; i < 10; ++i) {
+    sim::FrameTarget& target = targets[i % 3];
+    simulator.Render(moments[i], target);
+    const sim::FrameSet& expected = reference.Render(moments[i]);
+    SCOPED_TRACE(testing::Message() << "moment " << moments[i] << ", target " << i % 3);
+    ASSERT_EQ(target.frames.color, expected.color);
+    ASSERT_EQ(target.frames.depth, expected.depth);
+    ASSERT_EQ(target.frames.extendedDepth.size(), expected.extendedDepth.size());
+    ASSERT_EQ(std::memcmp(target.frames.extendedDepth.data(), expected.extendedDepth.data(),
+                          expected.extendedDepth.size() * sizeof(sim::DepthImagePixel)),
+              0);
+    EXPECT_EQ(target.frames.pointMap.empty(), target.pointMapInPatches);
+    ASSERT_TRUE(SamePoints(PointMapOf(simulator, target), expected.pointMap));
+    ASSERT_EQ(target.frames.people.size(), expected.people.size());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(NoiseOffAndOn, SimulatorTargetTest, ::testing::Bool());
+
+// A short output gets the beginning of the map and nothing past its end.
+TEST(SimulatorFramesTest, PatchedPointMapCopiesNoMoreThanAsked) {
+  sim::Simulator simulator(sim::DemoScene());
+  sim::FrameTarget target;
+  target.pointMapInPatches = true;
+  simulator.Render(6.0, target);
+  const std::vector<sim::DepthImagePoint> whole = PointMapOf(simulator, target);
+  ASSERT_FALSE(target.colorCovered.empty());
+  // End the output inside the first row of a person's rectangle.
+  const sim::PixelRect r = target.colorCovered.front();
+  const std::size_t count = static_cast<std::size_t>(r.y0) * kImageWidth + (r.x0 + r.x1) / 2;
+  std::vector<sim::DepthImagePoint> out(count + 100, sim::DepthImagePoint{-7, -7, -7, -7});
+  simulator.CopyPointMap(target, out.data(), count);
+  EXPECT_EQ(std::memcmp(out.data(), whole.data(), count * sizeof whole[0]), 0);
+  for (std::size_t i = count; i < out.size(); ++i) ASSERT_EQ(out[i].x, -7) << i;
 }
 
 TEST(SimulatorFramesTest, AnEmptyMomentShowsOnlyTheRoom) {
