@@ -60,24 +60,34 @@ else
   cp "$(dirname "$exe")"/image/*.png "$work/image/" 2>/dev/null || true
 fi
 
-# Xvfb picks a free display number itself and reports it on fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+# A private X server on a display number of its own. Two runs at once may try the same
+# number: the loser's Xvfb exits ("server already running"), and the next number is tried.
 x_ready=""
-for _ in $(seq 100); do
-  if xdotool getmouselocation >/dev/null 2>&1; then
-    x_ready=1
+for attempt in $(seq 20); do
+  number=$((100 + (RANDOM % 800)))
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  export DISPLAY=":$number"
+  for _ in $(seq 100); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    if xdotool getmouselocation >/dev/null 2>&1; then
+      x_ready=1
+      break
+    fi
+    sleep 0.05
+  done
+  # Answering is not enough: the server must be ours, still running a moment later (a
+  # server that lost the number exits at once).
+  sleep 0.2
+  if [ -n "$x_ready" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
     break
   fi
-  sleep 0.05
+  x_ready=""
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
 done
-[ -n "$x_ready" ] || fail "Xvfb on $DISPLAY does not answer"
+[ -n "$x_ready" ] || fail "no private X server could be started"
 
 # The visible top-level window whose title is exactly $1 (xdotool matches without regard to
 # case, and the canvas inside the main window is a window of its own).
