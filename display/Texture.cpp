@@ -23,6 +23,18 @@ std::int32_t MaxTextureSide() {
   return side > 0 ? side : 4096;
 }
 
+// Sizes the record for a picture and allocates its texture: the smallest power-of-two
+// texture that holds the picture. The extents are the loader's own.
+void AllocateForImage(TextureImage& image, std::int32_t width, std::int32_t height,
+                      std::int32_t bytesPerPixel) {
+  image.imageWidth = width;
+  image.imageHeight = height;
+  image.textureWidth = width;
+  image.textureHeight = height;
+  image.textureName =
+      AllocateTextureImage(image.pixels, image.textureWidth, image.textureHeight, bytesPerPixel);
+}
+
 }  // namespace
 
 template <typename Load>
@@ -69,12 +81,7 @@ HRESULT CTexture::LoadImageFile(const std::string& path, platform::Shell& shell)
   }
   TextureImage& image = *m_pImage;
   const std::int32_t bytesPerPixel = picture->bytesPerPixel;
-  image.imageWidth = picture->width;
-  image.imageHeight = picture->height;
-  image.textureWidth = picture->width;
-  image.textureHeight = picture->height;
-  image.textureName =
-      AllocateTextureImage(image.pixels, image.textureWidth, image.textureHeight, bytesPerPixel);
+  AllocateForImage(image, picture->width, picture->height, bytesPerPixel);
   image.uExtent = static_cast<float>(image.imageWidth - 1) / static_cast<float>(image.textureWidth);
   image.vExtent =
       static_cast<float>(image.imageHeight - 1) / static_cast<float>(image.textureHeight);
@@ -97,12 +104,7 @@ HRESULT CTexture::LoadBitmap(std::span<const std::uint8_t> bmpFile) {
   }
   TextureImage& image = *m_pImage;
   const std::int32_t bytesPerPixel = dib->bitsPerPixel / 8;
-  image.imageWidth = dib->width;
-  image.imageHeight = dib->height;
-  image.textureWidth = dib->width;
-  image.textureHeight = dib->height;
-  image.textureName =
-      AllocateTextureImage(image.pixels, image.textureWidth, image.textureHeight, bytesPerPixel);
+  AllocateForImage(image, dib->width, dib->height, bytesPerPixel);
   image.uExtent = static_cast<float>(image.imageWidth) / static_cast<float>(image.textureWidth);
   image.vExtent = static_cast<float>(image.imageHeight) / static_cast<float>(image.textureHeight);
 

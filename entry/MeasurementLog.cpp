@@ -6,38 +6,35 @@
 namespace entry {
 namespace {
 
+// Appends a field and the character that ends it.
 template <class T>
-void Append(std::string& row, T value) {
+void Append(std::string& row, T value, char end) {
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   row.append(buffer.data(), result.ptr);
+  row += end;
 }
 
-void AppendFixed(std::string& row, float value) {
+// Face positions with two decimals.
+void AppendFixed(std::string& row, float value, char end) {
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                     std::chars_format::fixed, 2);
   row.append(buffer.data(), result.ptr);
+  row += end;
 }
 
 }  // namespace
 
 std::string FormatMeasurementRow(std::uint32_t timeMs, const Measurement& m) {
   std::string row;
-  Append(row, timeMs);
-  row += ',';
-  Append(row, m.userIndex);
-  row += ',';
-  Append(row, m.skeletonSlot);
-  row += ',';
-  AppendFixed(row, m.faceX);
-  row += ',';
-  AppendFixed(row, m.faceY);
-  row += ',';
-  Append(row, m.depthMm);
-  row += ',';
-  Append(row, m.heightCm);
-  row += '\n';
+  Append(row, timeMs, ',');
+  Append(row, m.userIndex, ',');
+  Append(row, m.skeletonSlot, ',');
+  AppendFixed(row, m.faceX, ',');
+  AppendFixed(row, m.faceY, ',');
+  Append(row, m.depthMm, ',');
+  Append(row, m.heightCm, '\n');
   return row;
 }
 

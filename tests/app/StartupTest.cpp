@@ -24,26 +24,38 @@ const std::string kExit = "MessageBox:アプリケーションを終了します
 const std::string kSensorFailed = "MessageBox:キネクトの初期化に失敗しました。";
 const std::string kOpenGLFailed = "MessageBox:OpenGLの初期化に失敗しました。";
 
-struct DialogRun {
+// One recording main dialog over the headless host, in a folder of its own (setup.ini and the
+// images live there).
+struct Rig {
+  explicit Rig(Script script) : shell(InFolder(std::move(script), dir)) {}
+
+  static Script InFolder(Script script, const testsupport::TempDir& folder) {
+    script.moduleDirectory = folder.WithSlash();
+    return script;
+  }
+  std::string SetupIni() const { return testsupport::ReadFile(dir.path() / "setup.ini"); }
+
+  testsupport::TempDir dir;
   HeadlessShell shell;
+  testsupport::FakeCanvas canvas;
+  testsupport::ManualClock clock;
+  runtime::NoSensorRuntime runtime;
+  testsupport::RecordingDialog dialog{shell, canvas, clock, runtime};
+};
+
+struct DialogRun {
+  Calls calls;
   int result = 0;
   std::string setupIni;
 };
 
 // Runs the dialog start to end with the given script and step results.
 DialogRun RunDialog(Script script, HRESULT openSensor = S_OK, HRESULT initOpenGL = S_OK) {
-  testsupport::TempDir dir;
-  script.moduleDirectory = dir.WithSlash();
-  DialogRun run{HeadlessShell(std::move(script)), 0, {}};
-  testsupport::FakeCanvas canvas;
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  testsupport::RecordingDialog dialog(run.shell, canvas, clock, runtime);
-  dialog.openSensorResult = openSensor;
-  dialog.initOpenGLResult = initOpenGL;
-  run.result = dialog.DoModal();
-  run.setupIni = testsupport::ReadFile(dir.path() / "setup.ini");
-  return run;
+  Rig rig(std::move(script));
+  rig.dialog.openSensorResult = openSensor;
+  rig.dialog.initOpenGLResult = initOpenGL;
+  const int result = rig.dialog.DoModal();
+  return {rig.shell.calls, result, rig.SetupIni()};
 }
 
 // The log without the shell's start entries (menu, icons), which every run shares.
@@ -54,7 +66,7 @@ Calls AfterIcons(const Calls& calls) {
 
 TEST(StartupTest, StartsMenuAndIconsFirst) {
   const DialogRun run = RunDialog({});
-  const Calls head(run.shell.calls.begin(), run.shell.calls.begin() + 5);
+  const Calls head(run.calls.begin(), run.calls.begin() + 5);
   const Calls expected = {"RunMainDialog", "SystemMenu:separator",
                           "SystemMenu:16:バージョン情報 Meziro(&A)...", "SetIcon:big:128",
                           "SetIcon:small:128"};
@@ -82,7 +94,7 @@ TEST_P(StartupPathTest, RunsTheStepsInOrderAndTearsDownOnce) {
   script.heightAnswer = c.answer;
   script.idlePasses = 1;
   const DialogRun run = RunDialog(script, c.openSensor, c.initOpenGL);
-  EXPECT_EQ(AfterIcons(run.shell.calls), c.expected);
+  EXPECT_EQ(AfterIcons(run.calls), c.expected);
   EXPECT_EQ(run.result, c.result);
   // Settings are written on every way out.
   EXPECT_EQ(run.setupIni, "[KINECT]\nHEIGHT=75.500000\n");
@@ -129,80 +141,57 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<StartupCase>& info) { return info.param.name; });
 
 TEST(StartupTest, CancelShowsExactlyOneMessageAndKeepsTheLoadedHeight) {
-  testsupport::TempDir dir;
-  testsupport::WriteFile(dir.path() / "setup.ini", "[KINECT]\nHEIGHT=120.25\n");
   Script script;
   script.heightAnswer = Script::HeightAnswer::kCancel;
-  script.moduleDirectory = dir.WithSlash();
-  HeadlessShell shell(script);
-  testsupport::FakeCanvas canvas;
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
-  dialog.DoModal();
-  EXPECT_EQ(shell.messages, std::vector<std::string>{"アプリケーションを終了します。"});
-  EXPECT_EQ(shell.heightDialogInitialTexts, std::vector<std::string>{"120.25"});
-  EXPECT_FLOAT_EQ(dialog.m_sensorHeightCm, 120.25f);
-  EXPECT_EQ(testsupport::ReadFile(dir.path() / "setup.ini"), "[KINECT]\nHEIGHT=120.250000\n");
+  Rig rig(script);
+  testsupport::WriteFile(rig.dir.path() / "setup.ini", "[KINECT]\nHEIGHT=120.25\n");
+  rig.dialog.DoModal();
+  EXPECT_EQ(rig.shell.messages, std::vector<std::string>{"アプリケーションを終了します。"});
+  EXPECT_EQ(rig.shell.heightDialogInitialTexts, std::vector<std::string>{"120.25"});
+  EXPECT_FLOAT_EQ(rig.dialog.m_sensorHeightCm, 120.25f);
+  EXPECT_EQ(rig.SetupIni(), "[KINECT]\nHEIGHT=120.250000\n");
 }
 
 TEST(StartupTest, ConfirmedHeightIsUsedAndWrittenAtExit) {
-  testsupport::TempDir dir;
   Script script;
   script.heightAnswer = Script::HeightAnswer::kEnterTexts;
   script.heightTexts = {"abc", "", "170.3"};
-  script.moduleDirectory = dir.WithSlash();
-  HeadlessShell shell(script);
-  testsupport::FakeCanvas canvas;
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
-  EXPECT_EQ(dialog.DoModal(), platform::IDOK);
-  EXPECT_EQ(shell.messages, std::vector<std::string>(2, "数字を入力してください。"));
-  EXPECT_EQ(shell.editFocusedWithSelection, 2);
-  EXPECT_EQ(testsupport::ReadFile(dir.path() / "setup.ini"), "[KINECT]\nHEIGHT=170.300003\n");
+  Rig rig(script);
+  EXPECT_EQ(rig.dialog.DoModal(), platform::IDOK);
+  EXPECT_EQ(rig.shell.messages, std::vector<std::string>(2, "数字を入力してください。"));
+  EXPECT_EQ(rig.shell.editFocusedWithSelection, 2);
+  EXPECT_EQ(rig.SetupIni(), "[KINECT]\nHEIGHT=170.300003\n");
 }
 
 TEST(StartupTest, AboutItemOpensTheAboutBoxAndOtherCommandsDoNot) {
   Script script;
   script.idlePasses = 1;
-  HeadlessShell* shellPtr = nullptr;
-  CMeziroDlg* dialogPtr = nullptr;
+  Rig* rig = nullptr;
   script.beforeIdlePass = [&](int) {
-    dialogPtr->OnSysCommand(0xF060, 0);  // close, as the window system sends it
-    dialogPtr->OnSysCommand(0x0010 | 0x0003, 0);
-    shellPtr->calls.push_back("-");
+    rig->dialog.OnSysCommand(0xF060, 0);  // close, as the window system sends it
+    rig->dialog.OnSysCommand(0x0010 | 0x0003, 0);
+    rig->shell.calls.push_back("-");
   };
-  testsupport::TempDir dir;
-  script.moduleDirectory = dir.WithSlash();
-  HeadlessShell shell(script);
-  shellPtr = &shell;
-  testsupport::FakeCanvas canvas;
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
-  dialogPtr = &dialog;
-  dialog.DoModal();
-  EXPECT_EQ(std::count(shell.calls.begin(), shell.calls.end(), "AboutDialog"), 1);
-  const auto about = std::find(shell.calls.begin(), shell.calls.end(), "AboutDialog");
-  ASSERT_NE(about, shell.calls.end());
-  EXPECT_EQ(*(about + 1), "-");
+  Rig about(script);
+  rig = &about;
+  about.dialog.DoModal();
+  const Calls& calls = about.shell.calls;
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "AboutDialog"), 1);
+  const auto opened = std::find(calls.begin(), calls.end(), "AboutDialog");
+  ASSERT_NE(opened, calls.end());
+  EXPECT_EQ(*(opened + 1), "-");
 }
 
 TEST(StartupTest, MinimisedWindowDrawsTheIconCentred) {
-  HeadlessShell shell({});
-  testsupport::FakeCanvas canvas;
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  testsupport::RecordingDialog dialog(shell, canvas, clock, runtime);
-  shell.minimised = true;
-  shell.clientSize = {161, 40};
-  dialog.OnPaint();
-  shell.minimised = false;
-  dialog.OnPaint();
+  Rig rig({});
+  rig.shell.minimised = true;
+  rig.shell.clientSize = {161, 40};
+  rig.dialog.OnPaint();
+  rig.shell.minimised = false;
+  rig.dialog.OnPaint();
   // (161 - 32 + 1) / 2 = 65, (40 - 32 + 1) / 2 = 4; nothing when not minimised.
-  EXPECT_EQ(shell.calls, std::vector<std::string>{"DrawIcon:65,4:128"});
-  EXPECT_EQ(dialog.OnQueryDragIcon(), HeadlessShell::kIcon);
+  EXPECT_EQ(rig.shell.calls, std::vector<std::string>{"DrawIcon:65,4:128"});
+  EXPECT_EQ(rig.dialog.OnQueryDragIcon(), HeadlessShell::kIcon);
 }
 
 // The real dialog with no sensor attached: the sensor's own message, then the start-up's;
