@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "display/MeasurementSink.h"
@@ -72,6 +73,8 @@ class CMeziroDlg : public platform::MainDialogHandlers {
   // Replaces out with the camera-space point of the depth pixel that in projects onto; keeps
   // out when in falls outside the depth image.
   void RederivePoint(const runtime::Vector4& in, runtime::Vector4& out) const;
+  // Shows a start-up failure's message and gives E_FAIL, the result every such step returns.
+  HRESULT ShowFailure(std::string_view message);
   // ---- end of sensor subsystem operations ----
 
   // Canvas and rendering (display/). Virtual for the same reason.

@@ -8,24 +8,19 @@
 #include "platform/headless/HeadlessShell.h"
 #include "support/FakeCanvas.h"
 #include "support/FakeNuiRuntime.h"
+#include "support/SensorTestDialog.h"
 
 namespace {
 
 using namespace runtime;
-
-// Drawing is measured elsewhere.
-class SensorOnlyDialog : public CMeziroDlg {
- public:
-  using CMeziroDlg::CMeziroDlg;
-  HRESULT RenderFrame() override { return S_OK; }
-};
 
 struct Rig {
   testsupport::FakeNuiRuntime runtime;
   platform::headless::HeadlessShell shell{{}};
   testsupport::FakeCanvas canvas;
   SteppingClock clock;
-  SensorOnlyDialog dialog{shell, canvas, clock, runtime};
+  // Drawing is measured elsewhere.
+  testsupport::SensorTestDialog dialog{shell, canvas, clock, runtime};
 
   Rig() {
     runtime.recordCalls = false;

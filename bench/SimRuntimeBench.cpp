@@ -9,22 +9,17 @@
 #include "runtime/sim/SimRuntime.h"
 #include "support/FakeCanvas.h"
 #include "support/ManualClock.h"
+#include "support/SensorTestDialog.h"
 
 namespace {
-
-// Drawing is measured elsewhere.
-class SensorOnlyDialog : public CMeziroDlg {
- public:
-  using CMeziroDlg::CMeziroDlg;
-  HRESULT RenderFrame() override { return S_OK; }
-};
 
 void BM_SimRuntimeFrameSet(benchmark::State& state) {
   sim::SimRuntime runtime(sim::DemoScene(), sim::SimRuntime::Timing::kManual);
   platform::headless::HeadlessShell shell{{}};
   testsupport::FakeCanvas canvas;
   testsupport::ManualClock clock;
-  SensorOnlyDialog dialog{shell, canvas, clock, runtime};
+  // Drawing is measured elsewhere.
+  testsupport::SensorTestDialog dialog{shell, canvas, clock, runtime};
   dialog.OpenSensor();
   // Start where both people stand in view.
   std::uint32_t ms = 5000;

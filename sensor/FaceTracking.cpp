@@ -2,21 +2,20 @@
 // acquisition buffers in place. Each step starts or continues tracking with the user's neck
 // and head as a hint and keeps the face's 2-D shape points.
 #include "app/MeziroDlg.h"
+#include "sensor/DepthCamera.h"
 
 using namespace runtime;
 
 namespace {
 
 constexpr float kColorFocal = 531.15f;
-constexpr float kDepthFocal = 285.63f;
 
 }  // namespace
 
 HRESULT CMeziroDlg::CreateFaceTracking(int userIndex) {
   m_pFaceTracker[userIndex].reset(m_runtime.FTCreateFaceTracker());
   if (!m_pFaceTracker[userIndex]) {
-    m_shell.MessageBox("ERROR:FTCreateFaceTracker");
-    return E_FAIL;
+    return ShowFailure("ERROR:FTCreateFaceTracker");
   }
 
   m_videoCameraConfig = {m_colorWidth, m_colorHeight,
@@ -24,23 +23,20 @@ HRESULT CMeziroDlg::CreateFaceTracking(int userIndex) {
   m_depthCameraConfig = {m_depthWidth, m_depthHeight,
                          static_cast<float>(m_depthWidth / 320) * kDepthFocal};
   if (FAILED(m_pFaceTracker[userIndex]->Initialize(&m_videoCameraConfig, &m_depthCameraConfig))) {
-    m_shell.MessageBox("ERROR:FTInitialize");
-    return E_FAIL;
+    return ShowFailure("ERROR:FTInitialize");
   }
 
   IFTResult* result = nullptr;
   const HRESULT created = m_pFaceTracker[userIndex]->CreateFTResult(&result);
   m_pFaceResult[userIndex].reset(result);
   if (FAILED(created) || !m_pFaceResult[userIndex]) {
-    m_shell.MessageBox("ERROR:CreateFTResult");
-    return E_FAIL;
+    return ShowFailure("ERROR:CreateFTResult");
   }
 
   m_pFaceColorImage[userIndex].reset(m_runtime.FTCreateImage());
   m_pFaceDepthImage[userIndex].reset(m_runtime.FTCreateImage());
   if (!m_pFaceColorImage[userIndex] || !m_pFaceDepthImage[userIndex]) {
-    m_shell.MessageBox("ERROR:FTCreateImage");
-    return E_FAIL;
+    return ShowFailure("ERROR:FTCreateImage");
   }
   return created;
 }
@@ -52,9 +48,7 @@ HRESULT CMeziroDlg::TrackFace(int userIndex) {
   IFTImage* colorImage = m_pFaceColorImage[userIndex].get();
   IFTImage* depthImage = m_pFaceDepthImage[userIndex].get();
   if (!tracker || !result || !colorImage || !depthImage) {
-    user.faceTracked = false;
-    user.shapePoints = nullptr;
-    user.shapePointCount = 0;
+    user.ForgetFace();
     return S_OK;
   }
 
@@ -73,8 +67,7 @@ HRESULT CMeziroDlg::TrackFace(int userIndex) {
   }
 
   // Until the points are read again, none are offered: the old ones went with the update.
-  user.shapePoints = nullptr;
-  user.shapePointCount = 0;
+  user.ForgetFace();
   user.faceTracked = SUCCEEDED(result->GetStatus());
   if (!user.faceTracked) {
     result->Reset();
@@ -88,10 +81,8 @@ HRESULT CMeziroDlg::TrackFace(int userIndex) {
     m_shell.OutputDebugString("Get2DShapePoints Failed\n");
     return read;
   }
-  if (points != nullptr) {
-    user.shapePoints = points;
-    user.shapePointCount = pointCount;
-  }
+  user.shapePoints = points;
+  user.shapePointCount = points != nullptr ? pointCount : 0;
   return read;
 }
 

@@ -14,6 +14,11 @@ constexpr std::uint32_t kHeight = 480;
 
 }  // namespace
 
+HRESULT CMeziroDlg::ShowFailure(std::string_view message) {
+  m_shell.MessageBox(message);
+  return E_FAIL;
+}
+
 HRESULT CMeziroDlg::OpenSensor() {
   m_hNextColorFrameEvent = std::make_shared<platform::ManualResetEvent>();
   m_hNextDepthFrameEvent = std::make_shared<platform::ManualResetEvent>();
@@ -22,51 +27,44 @@ HRESULT CMeziroDlg::OpenSensor() {
 
   int sensorCount = 0;
   if (FAILED(m_runtime.NuiGetSensorCount(&sensorCount))) {
-    m_shell.MessageBox("ERROR:NuiGetSensorCount");
-    return E_FAIL;
+    return ShowFailure("ERROR:NuiGetSensorCount");
   }
   if (sensorCount == 0) {
-    m_shell.MessageBox("Kinectが接続されていません");
-    return E_FAIL;
+    return ShowFailure("Kinectが接続されていません");
   }
 
   INuiSensor* sensor = nullptr;
   const HRESULT created = m_runtime.NuiCreateSensorByIndex(0, &sensor);
   m_pNuiSensor.reset(sensor);
   if (FAILED(created) || !m_pNuiSensor) {
-    m_shell.MessageBox("ERROR:NuiCreateSensorByIndex");
-    return E_FAIL;
+    return ShowFailure("ERROR:NuiCreateSensorByIndex");
   }
 
   if (FAILED(m_pNuiSensor->NuiStatus())) {
-    m_shell.MessageBox("Kinectが利用可能ではありません");
-    return E_FAIL;
+    return ShowFailure("Kinectが利用可能ではありません");
   }
 
   if (FAILED(m_pNuiSensor->NuiInitialize(NUI_INITIALIZE_FLAG_USES_DEPTH_AND_PLAYER_INDEX |
                                          NUI_INITIALIZE_FLAG_USES_COLOR |
                                          NUI_INITIALIZE_FLAG_USES_SKELETON))) {
-    m_shell.MessageBox("ERROR:NuiInitialize");
-    return E_FAIL;
+    return ShowFailure("ERROR:NuiInitialize");
   }
 
   if (FAILED(m_pNuiSensor->NuiImageStreamOpen(NUI_IMAGE_TYPE_COLOR, NUI_IMAGE_RESOLUTION_640x480, 0,
                                               kFrameLimit, m_hNextColorFrameEvent,
                                               &m_hColorStream))) {
-    m_shell.MessageBox("ERROR:NuiImageStreamOpen RGBカメラ");
-    return E_FAIL;
+    return ShowFailure("ERROR:NuiImageStreamOpen RGBカメラ");
   }
 
   // A depth stream that refuses near mode is opened once more without it.
   const std::uint32_t depthFlags = m_nearMode ? NUI_IMAGE_STREAM_FLAG_ENABLE_NEAR_MODE : 0;
-  if (FAILED(m_pNuiSensor->NuiImageStreamOpen(NUI_IMAGE_TYPE_DEPTH_AND_PLAYER_INDEX,
-                                              NUI_IMAGE_RESOLUTION_640x480, depthFlags, kFrameLimit,
-                                              m_hNextDepthFrameEvent, &m_hDepthStream)) &&
-      FAILED(m_pNuiSensor->NuiImageStreamOpen(NUI_IMAGE_TYPE_DEPTH_AND_PLAYER_INDEX,
-                                              NUI_IMAGE_RESOLUTION_640x480, 0, kFrameLimit,
-                                              m_hNextDepthFrameEvent, &m_hDepthStream))) {
-    m_shell.MessageBox("ERROR:NuiImageStreamOpen 深度カメラ");
-    return E_FAIL;
+  const auto openDepth = [this](std::uint32_t flags) {
+    return m_pNuiSensor->NuiImageStreamOpen(NUI_IMAGE_TYPE_DEPTH_AND_PLAYER_INDEX,
+                                            NUI_IMAGE_RESOLUTION_640x480, flags, kFrameLimit,
+                                            m_hNextDepthFrameEvent, &m_hDepthStream);
+  };
+  if (FAILED(openDepth(depthFlags)) && FAILED(openDepth(0))) {
+    return ShowFailure("ERROR:NuiImageStreamOpen 深度カメラ");
   }
 
   // Skeleton tracking asks for the near range whenever near mode is wanted, even when the
@@ -74,8 +72,7 @@ HRESULT CMeziroDlg::OpenSensor() {
   const std::uint32_t skeletonFlags =
       m_nearMode ? NUI_SKELETON_TRACKING_FLAG_ENABLE_IN_NEAR_RANGE : 0;
   if (FAILED(m_pNuiSensor->NuiSkeletonTrackingEnable(m_hNextSkeletonEvent, skeletonFlags))) {
-    m_shell.MessageBox("ERROR:NuiSkeletonTrackingEnable");
-    return E_FAIL;
+    return ShowFailure("ERROR:NuiSkeletonTrackingEnable");
   }
 
   INuiBackgroundRemovedColorStream* stream = nullptr;
@@ -127,9 +124,7 @@ void CMeziroDlg::CloseSensor() {
   }
   // The shape points belonged to the released results.
   for (TrackedUser& user : m_users) {
-    user.faceTracked = false;
-    user.shapePoints = nullptr;
-    user.shapePointCount = 0;
+    user.ForgetFace();
   }
 
   m_hNextColorFrameEvent.reset();

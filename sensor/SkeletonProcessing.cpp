@@ -1,14 +1,12 @@
 // Skeleton processing: the first two tracked skeletons of a frame become user records 0 and
 // 1, and their points are moved onto the surface the depth image sees.
 #include "app/MeziroDlg.h"
+#include "sensor/DepthCamera.h"
 
 using namespace runtime;
 
 namespace {
 
-// Depth camera: nominal focal length in pixels at 320 x 240 and its reciprocal, rounded.
-constexpr float kDepthFocal = 285.63f;
-constexpr float kDepthFocalReciprocal = 0.003501f;
 constexpr float kCentreX = 320.0f;
 constexpr float kCentreY = 240.0f;
 constexpr float kEpsilon = 1.1920929e-7f;

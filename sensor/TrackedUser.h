@@ -15,4 +15,11 @@ struct TrackedUser {
   // the count is 0 whenever the pointer is null.
   const runtime::FT_VECTOR2D* shapePoints = nullptr;
   std::uint32_t shapePointCount = 0;
+
+  // No face and no points: after a lost face, released trackers or missing objects.
+  void ForgetFace() {
+    faceTracked = false;
+    shapePoints = nullptr;
+    shapePointCount = 0;
+  }
 };

@@ -10,15 +10,9 @@
 #include "support/FakeCanvas.h"
 #include "support/FakeNuiRuntime.h"
 #include "support/ManualClock.h"
+#include "support/SensorTestDialog.h"
 
 namespace testsupport {
-
-class SensorTestDialog : public CMeziroDlg {
- public:
-  using CMeziroDlg::CMeziroDlg;
-  HRESULT InitOpenGL() override { return S_OK; }
-  HRESULT RenderFrame() override { return S_OK; }
-};
 
 // A skeleton in the given state with every joint in jointState at (0, 0, z).
 inline runtime::NUI_SKELETON_DATA MakeSkeleton(
