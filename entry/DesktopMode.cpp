@@ -5,10 +5,9 @@
 
 #include "app/MeziroApp.h"
 #include "entry/MeasurementLog.h"
+#include "entry/Provider.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/DesktopHost.h"
-#include "runtime/NoSensorRuntime.h"
-#include "runtime/sim/SimRuntime.h"
 
 namespace entry {
 
@@ -20,12 +19,8 @@ int RunDesktop(int& argc, char** argv, const Options& options,
     return 2;
   }
   // The provider outlives the host and the dialog: it owns what the dialog holds.
-  std::unique_ptr<runtime::NuiRuntime> provider;
-  if (scene) {
-    provider = std::make_unique<sim::SimRuntime>(*scene, sim::SimRuntime::Timing::kRealTime);
-  } else {
-    provider = std::make_unique<runtime::NoSensorRuntime>();
-  }
+  const std::unique_ptr<runtime::NuiRuntime> provider =
+      MakeProvider(scene, sim::SimRuntime::Timing::kRealTime);
   platform::qt::DesktopHost host(argc, argv);
   CMeziroApp app;
   app.InitInstance(host.GetShell(), host.GetCanvas(), clock, *provider, log.get());

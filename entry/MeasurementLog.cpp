@@ -1,5 +1,6 @@
 #include "entry/MeasurementLog.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -24,7 +25,31 @@ void AppendFixed(std::string& row, float value, char end) {
   row += end;
 }
 
+// Reads the field at pos up to the next comma (or the end) and moves pos past the comma.
+template <class T>
+bool Field(std::string_view row, std::size_t& pos, T& value) {
+  const std::size_t end = std::min(row.find(',', pos), row.size());
+  const auto result = std::from_chars(row.data() + pos, row.data() + end, value);
+  if (result.ec != std::errc() || result.ptr != row.data() + end) {
+    return false;
+  }
+  pos = end + 1;
+  return true;
+}
+
 }  // namespace
+
+std::optional<LoggedMeasurement> ParseMeasurementRow(std::string_view row) {
+  LoggedMeasurement logged;
+  Measurement& m = logged.measurement;
+  std::size_t pos = 0;
+  if (Field(row, pos, logged.timeMs) && Field(row, pos, m.userIndex) &&
+      Field(row, pos, m.skeletonSlot) && Field(row, pos, m.faceX) && Field(row, pos, m.faceY) &&
+      Field(row, pos, m.depthMm) && Field(row, pos, m.heightCm) && pos == row.size() + 1) {
+    return logged;
+  }
+  return std::nullopt;
+}
 
 std::string FormatMeasurementRow(std::uint32_t timeMs, const Measurement& m) {
   std::string row;

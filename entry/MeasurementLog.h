@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "display/MeasurementSink.h"
 #include "platform/Clock.h"
@@ -36,5 +38,14 @@ bool OpenRequestedLog(const std::string& path, platform::Clock& clock,
 
 // One row of the log, numbers always with "." whatever the locale.
 std::string FormatMeasurementRow(std::uint32_t timeMs, const Measurement& measurement);
+
+struct LoggedMeasurement {
+  std::uint32_t timeMs = 0;
+  Measurement measurement;
+};
+
+// Reads back one row as FormatMeasurementRow writes it (without its line end); empty for the
+// header or a malformed row.
+std::optional<LoggedMeasurement> ParseMeasurementRow(std::string_view row);
 
 }  // namespace entry

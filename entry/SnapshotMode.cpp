@@ -6,10 +6,9 @@
 #include "app/MeziroApp.h"
 #include "entry/MeasurementLog.h"
 #include "entry/PngFile.h"
+#include "entry/Provider.h"
 #include "entry/SnapshotCanvas.h"
 #include "platform/headless/HeadlessShell.h"
-#include "runtime/NoSensorRuntime.h"
-#include "runtime/sim/SimRuntime.h"
 
 namespace entry {
 namespace {
@@ -44,17 +43,10 @@ int PassLimit(int frames) {
 
 int RunSnapshot(const Options& options, const std::optional<sim::Scene>& scene,
                 const std::string& moduleDirectory) {
-  std::unique_ptr<sim::SimRuntime> simulator;
-  std::unique_ptr<runtime::NuiRuntime> noSensor;
-  runtime::NuiRuntime* provider = nullptr;
-  if (scene) {
-    simulator = std::make_unique<sim::SimRuntime>(*scene, sim::SimRuntime::Timing::kManual);
-    provider = simulator.get();
-  } else {
-    noSensor = std::make_unique<runtime::NoSensorRuntime>();
-    provider = noSensor.get();
-  }
-  SteppedClock clock(simulator.get());
+  const std::unique_ptr<runtime::NuiRuntime> provider =
+      MakeProvider(scene, sim::SimRuntime::Timing::kManual);
+  // A simulated sensor follows the stepped clock; the attached sensor has its own time.
+  SteppedClock clock(dynamic_cast<sim::SimRuntime*>(provider.get()));
 
   std::unique_ptr<MeasurementLog> log;
   if (!OpenRequestedLog(options.measurementsPath, clock, log)) {

@@ -10,12 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "entry/MeasurementLog.h"
 #include "entry/SnapshotMode.h"
 #include "platform/ModuleDirectory.h"
+#include "sim/StandingScene.h"
 
 namespace {
 
@@ -33,17 +34,12 @@ Reading LastReading(const std::filesystem::path& log) {
   std::getline(in, line);
   Reading reading;
   while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    std::string field;
-    std::vector<std::string> values;
-    while (std::getline(fields, field, ',')) {
-      values.push_back(field);
-    }
-    if (values.size() == 7 && values[1] == "0") {
+    const auto logged = entry::ParseMeasurementRow(line);
+    if (logged && logged->measurement.userIndex == 0) {
       reading.shown = true;
-      reading.faceX = std::strtof(values[3].c_str(), nullptr);
-      reading.faceY = std::strtof(values[4].c_str(), nullptr);
-      reading.heightCm = std::atoi(values[6].c_str());
+      reading.faceX = logged->measurement.faceX;
+      reading.faceY = logged->measurement.faceY;
+      reading.heightCm = logged->measurement.heightCm;
     }
   }
   return reading;
@@ -102,14 +98,9 @@ int main(int argc, char** argv) {
       std::string errors;
       for (int step = 0; step <= 12; ++step) {
         const double distance = 1.0 + 0.25 * step;
-        sim::Scene scene;
-        scene.sensorHeightCm = 75.5;
+        sim::Scene scene = simtest::StandingScene(height, 0.0, distance);
         scene.noise = noise;
         scene.loop = false;
-        sim::Person person;
-        person.heightCm = height;
-        person.path = {{0.0, 0.0, distance, 0.0}};
-        scene.people = {person};
 
         entry::Options options;
         options.source = entry::Options::Source::kScene;

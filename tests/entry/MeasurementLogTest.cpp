@@ -35,6 +35,25 @@ TEST(MeasurementLogTest, RowsUseAPointUnderACommaLocale) {
   EXPECT_EQ(row, "5,0,1,1.50,2.50,900,-3\n");
 }
 
+TEST(MeasurementLogTest, RowsReadBackAsWritten) {
+  const Measurement written{1, 2, 320.5f, 181.25f, 3500, 172};
+  std::string row = entry::FormatMeasurementRow(1234, written);
+  row.pop_back();  // the line end
+  const auto read = entry::ParseMeasurementRow(row);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->timeMs, 1234u);
+  EXPECT_EQ(read->measurement.userIndex, 1);
+  EXPECT_EQ(read->measurement.skeletonSlot, 2);
+  EXPECT_EQ(read->measurement.faceX, 320.5f);
+  EXPECT_EQ(read->measurement.faceY, 181.25f);
+  EXPECT_EQ(read->measurement.depthMm, 3500u);
+  EXPECT_EQ(read->measurement.heightCm, 172);
+  for (const char* bad : {"time_ms,user_index,skeleton_slot,face_x,face_y,depth_mm,height_cm",
+                          "1,2,3", "1,0,1,2.00,3.00,900,150,7", "1,0,1,x,3.00,900,150"}) {
+    EXPECT_FALSE(entry::ParseMeasurementRow(bad)) << bad;
+  }
+}
+
 TEST(MeasurementLogTest, UnwritablePathIsReported) {
   testsupport::ManualClock clock;
   entry::MeasurementLog log("/nonexistent-directory/m.csv", clock);

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "entry/MeasurementLog.h"
 #include "entry/PngFile.h"
 #include "entry/SnapshotMode.h"
 #include "runtime/sim/DemoScene.h"
+#include "sim/StandingScene.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -52,12 +54,13 @@ std::vector<Row> ReadLog(const std::filesystem::path& path) {
   std::getline(in, line);  // header
   std::vector<Row> rows;
   while (std::getline(in, line)) {
-    Row r{};
-    char c;
-    std::istringstream fields(line);
-    fields >> r.timeMs >> c >> r.user >> c >> r.slot >> c >> r.faceX >> c >> r.faceY >> c >>
-        r.depthMm >> c >> r.heightCm;
-    rows.push_back(r);
+    const auto logged = entry::ParseMeasurementRow(line);
+    EXPECT_TRUE(logged) << line;
+    if (logged) {
+      const Measurement& m = logged->measurement;
+      rows.push_back(
+          {logged->timeMs, m.userIndex, m.skeletonSlot, m.faceX, m.faceY, m.depthMm, m.heightCm});
+    }
   }
   return rows;
 }
@@ -126,13 +129,6 @@ class SnapshotTest : public ::testing::Test {
   testsupport::TempDir dir;
 };
 
-sim::Person Standing(double heightCm, double x, double z, double facing = 0.0) {
-  sim::Person person;
-  person.heightCm = heightCm;
-  person.path = {{0.0, x, z, facing}};
-  return person;
-}
-
 sim::Scene SceneOf(std::vector<sim::Person> people) {
   sim::Scene scene;
   scene.sensorHeightCm = 75.5;
@@ -143,7 +139,7 @@ sim::Scene SceneOf(std::vector<sim::Person> people) {
 }
 
 TEST_F(SnapshotTest, OnePersonReadsTheirHeightAboveTheFace) {
-  ASSERT_EQ(Run(SceneOf({Standing(172.0, 0.0, 3.5)}), 30), 0);
+  ASSERT_EQ(Run(SceneOf({simtest::StandingPerson(172.0, 0.0, 3.5)}), 30), 0);
   const std::vector<Row> rows = ReadLog(dir.path() / "log.csv");
   ASSERT_FALSE(rows.empty());
   for (const Row& row : rows) {
@@ -161,12 +157,12 @@ TEST_F(SnapshotTest, OnePersonReadsTheirHeightAboveTheFace) {
 }
 
 TEST_F(SnapshotTest, TwoPeopleGetTheirOwnSetsAndTheSecondMovesUpWhenTheFirstLeaves) {
-  sim::Person first = Standing(150.0, -0.6, 3.0);
+  sim::Person first = simtest::StandingPerson(150.0, -0.6, 3.0);
   first.path = {{0.0, -0.6, 3.0, 0.0},
                 {2.0, -0.6, 3.0, 0.0},
                 {2.3, -0.6, 3.0, -90.0},
                 {4.0, -4.0, 3.0, -90.0}};
-  const sim::Scene scene = SceneOf({first, Standing(120.0, 0.6, 3.2)});
+  const sim::Scene scene = SceneOf({first, simtest::StandingPerson(120.0, 0.6, 3.2)});
 
   ASSERT_EQ(Run(scene, 45, "both.png"), 0);
   std::vector<Row> rows = ReadLog(dir.path() / "log.csv");
@@ -205,7 +201,10 @@ TEST_F(SnapshotTest, TwoPeopleGetTheirOwnSetsAndTheSecondMovesUpWhenTheFirstLeav
 }
 
 TEST_F(SnapshotTest, NoReadoutForAPersonTurnedAwayOrOutsideThePicture) {
-  ASSERT_EQ(Run(SceneOf({Standing(170.0, 0.0, 3.0, 180.0), Standing(170.0, 6.0, 3.0)}), 30), 0);
+  ASSERT_EQ(Run(SceneOf({simtest::StandingPerson(170.0, 0.0, 3.0, 180.0),
+                         simtest::StandingPerson(170.0, 6.0, 3.0)}),
+                30),
+            0);
   EXPECT_TRUE(ReadLog(dir.path() / "log.csv").empty());
 }
 
