@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/MeziroDlg.h"
+#include "display/TextureImage.h"
 
 namespace {
 
@@ -44,19 +45,18 @@ void ConvertRow(const std::uint8_t* __restrict source, std::uint8_t* __restrict 
 // as it is.
 void CMeziroDlg::FillCameraTexture() {
   TextureImage* texture = m_pCameraTexture.get();
-  constexpr std::uint32_t kBytesPerPixel = 4;
-  if (texture == nullptr || !texture->pixels || texture->bytesPerPixel != kBytesPerPixel ||
+  if (texture == nullptr || !texture->pixels || texture->bytesPerPixel != kCameraBytesPerPixel ||
       m_colorWidth > static_cast<std::uint32_t>(texture->textureWidth) ||
       m_colorHeight > static_cast<std::uint32_t>(texture->textureHeight) || m_colorHeight == 0 ||
       m_colorPitch <= 0) {
     return;
   }
   const std::size_t pitch = static_cast<std::size_t>(m_colorPitch);
-  const std::size_t rowBytes = std::size_t{m_colorWidth} * kBytesPerPixel;
+  const std::size_t rowBytes = std::size_t{m_colorWidth} * kCameraBytesPerPixel;
   if (pitch < rowBytes || m_colorPixels.size() < (m_colorHeight - 1) * pitch + rowBytes) {
     return;
   }
-  const std::size_t textureRowBytes = std::size_t(texture->textureWidth) * kBytesPerPixel;
+  const std::size_t textureRowBytes = std::size_t(texture->textureWidth) * kCameraBytesPerPixel;
   for (std::uint32_t y = 0; y < m_colorHeight; ++y) {
     ConvertRow(m_colorPixels.data() + y * pitch, texture->pixels.get() + y * textureRowBytes,
                m_colorWidth);
@@ -71,11 +71,7 @@ void CMeziroDlg::DrawCameraTexture(int originX, int originY, int drawnWidth, int
   if (texture == nullptr || !texture->pixels) {
     return;
   }
-  glBindTexture(GL_TEXTURE_2D, texture->textureName);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texture->textureWidth, texture->textureHeight, 0,
-               texture->bytesPerPixel == 3 ? GL_RGB : GL_RGBA, GL_UNSIGNED_BYTE,
-               texture->pixels.get());
+  UploadTextureImage(*texture);
   glEnable(GL_TEXTURE_2D);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   glEnable(GL_BLEND);

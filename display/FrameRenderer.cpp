@@ -1,21 +1,12 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <new>
-#include <stdexcept>
 
 #include "app/MeziroDlg.h"
 #include "display/DisplayMessages.h"
 #include "display/ImagePlacement.h"
+#include "display/TextureImage.h"
 #include "display/Truncate.h"
-
-namespace {
-
-// The colour stream's pixels are 4 bytes; the camera texture is made for that size from the
-// first frame on, also when no colour frame (and so no pitch) has arrived yet.
-constexpr std::int32_t kCameraBytesPerPixel = 4;
-
-}  // namespace
 
 // Draws one picture: the camera image covering the canvas, the height readout over it, the
 // banner in the lower-right corner; then presents it and leaves no context current.
@@ -56,14 +47,12 @@ HRESULT CMeziroDlg::RenderFrame() {
 
   if (placement) {
     if (!m_pCameraTexture) {
-      try {
+      // Made for the colour stream's pixel size from the first frame on, also when no colour
+      // frame (and so no pitch) has arrived yet.
+      result = FailOnAllocationError([&] {
         m_pCameraTexture = std::make_unique<TextureImage>();
-        result = m_pCameraTexture->Create(m_colorWidth, m_colorHeight, kCameraBytesPerPixel);
-      } catch (const std::bad_alloc&) {
-        result = E_FAIL;
-      } catch (const std::length_error&) {
-        result = E_FAIL;
-      }
+        return m_pCameraTexture->Create(m_colorWidth, m_colorHeight, kCameraBytesPerPixel);
+      });
       if (FAILED(result)) {
         m_shell.MessageBox(display::kMsgCameraTextureFailed);
         CloseMainWindow();

@@ -3,8 +3,6 @@
 #include <GL/gl.h>
 
 #include <cstring>
-#include <new>
-#include <stdexcept>
 
 #include "display/BannerResource.h"
 #include "display/DibReader.h"
@@ -42,15 +40,10 @@ HRESULT CTexture::Create(platform::Shell& shell, Load load) {
   if (m_pImage) {
     return S_OK;
   }
-  HRESULT hr = E_FAIL;
-  try {
+  const HRESULT hr = FailOnAllocationError([&] {
     m_pImage = std::make_unique<TextureImage>();
-    hr = load();
-  } catch (const std::bad_alloc&) {
-    hr = E_FAIL;
-  } catch (const std::length_error&) {
-    hr = E_FAIL;
-  }
+    return load();
+  });
   if (FAILED(hr)) {
     // A record without a picture would be drawn from an unfilled buffer: drop it, so the
     // sprite stays empty and Draw refuses it.
@@ -142,11 +135,7 @@ HRESULT CTexture::Draw(int x, int y, float scale) {
   const TextureImage& image = *m_pImage;
   glPushMatrix();
 
-  glBindTexture(GL_TEXTURE_2D, image.textureName);
-  // Rows of 3-byte texels are not always a multiple of 4 bytes long.
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.textureWidth, image.textureHeight, 0,
-               image.bytesPerPixel == 3 ? GL_RGB : GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.get());
+  UploadTextureImage(image);
 
   glEnable(GL_TEXTURE_2D);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

@@ -62,3 +62,10 @@ HRESULT TextureImage::Create(std::uint32_t width, std::uint32_t height,
   textureName = name;
   return S_OK;
 }
+
+void UploadTextureImage(const TextureImage& image) {
+  glBindTexture(GL_TEXTURE_2D, image.textureName);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.textureWidth, image.textureHeight, 0,
+               image.bytesPerPixel == 3 ? GL_RGB : GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.get());
+}

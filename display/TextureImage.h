@@ -4,8 +4,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 #include "platform/ResultCodes.h"
+
+// The camera's colour frames are 4 bytes a pixel; the camera texture is made for that size.
+inline constexpr std::int32_t kCameraBytesPerPixel = 4;
 
 struct TextureImage {
   // Fills the record for a picture of width x height pixels of bytesPerPixel bytes: texture
@@ -34,3 +39,21 @@ std::uint32_t RoundUpToPowerOfTwo(std::uint32_t v);
 // memory; the texture name is generated first either way.
 std::uint32_t AllocateTextureImage(std::unique_ptr<std::uint8_t[]>& pixels, std::int32_t& width,
                                    std::int32_t& height, std::int32_t bytesPerPixel);
+
+// Binds the image's texture and uploads its whole buffer as RGB or RGBA texels, rows byte
+// aligned (rows of 3-byte texels are not always a multiple of 4 bytes long). Needs a
+// current GL context.
+void UploadTextureImage(const TextureImage& image);
+
+// Runs make, which creates a texture and returns its result; a buffer that cannot be had
+// (std::bad_alloc, std::length_error) comes back as E_FAIL.
+template <typename Make>
+HRESULT FailOnAllocationError(Make make) {
+  try {
+    return make();
+  } catch (const std::bad_alloc&) {
+    return E_FAIL;
+  } catch (const std::length_error&) {
+    return E_FAIL;
+  }
+}

@@ -5,7 +5,9 @@
 
 #include "app/Resources.h"
 #include "platform/Shell.h"
+#include "platform/qt/DialogLabel.h"
 #include "platform/qt/DialogUnits.h"
+#include "platform/qt/ProgramIcon.h"
 #include "platform/qt/QtText.h"
 
 namespace platform::qt {
@@ -14,8 +16,6 @@ namespace {
 
 // Template: 170 x 62 dialog units in a 9 pt font.
 constexpr int kFontPointSize = 9;
-// An icon control takes the size of the icon it shows.
-constexpr int kIconSize = 32;
 
 }  // namespace
 
@@ -27,16 +27,14 @@ AboutDialogWindow::AboutDialogWindow(const QIcon& icon, QWidget* owner)
   const DialogUnits dlu(font());
   setFixedSize(dlu.Size(170, 62));
 
+  // An icon control takes the size of the icon it shows.
   auto* picture = new QLabel(this);
   picture->setPixmap(icon.pixmap(kIconSize, kIconSize));
   picture->setGeometry(dlu.X(14), dlu.Y(14), kIconSize, kIconSize);
 
   for (const auto& [text, top] :
        {std::pair{resources::kAboutVersion, 14}, std::pair{resources::kAboutSecondLine, 26}}) {
-    auto* line = new QLabel(ToQString(text), this);
-    line->setTextFormat(Qt::PlainText);
-    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    line->setGeometry(dlu.Rect(42, top, 114, 8));
+    MakeStaticText(text, this)->setGeometry(dlu.Rect(42, top, 114, 8));
   }
 
   auto* ok = new QPushButton(ToQString(resources::kOkText), this);

@@ -6,6 +6,7 @@
 
 #include "app/Resources.h"
 #include "platform/Shell.h"
+#include "platform/qt/DialogLabel.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/QtText.h"
 
@@ -15,13 +16,6 @@ namespace {
 
 // Template: 201 x 65 dialog units in an 8 pt font.
 constexpr int kFontPointSize = 8;
-
-QLabel* MakeStatic(std::string_view text, QWidget* parent) {
-  auto* label = new QLabel(ToQString(text), parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
 
 }  // namespace
 
@@ -40,10 +34,10 @@ HeightDialogWindow::HeightDialogWindow(HeightDialogHandlers& handlers, QWidget* 
   m_ok->setDefault(true);
   m_cancel = new QPushButton(ToQString(resources::kCancelText), this);
   m_cancel->setGeometry(dlu.Rect(101, 44, 50, 14));
-  MakeStatic(resources::kHeightPrompt, this)->setGeometry(dlu.Rect(33, 7, 134, 8));
+  MakeStaticText(resources::kHeightPrompt, this)->setGeometry(dlu.Rect(33, 7, 134, 8));
   m_edit = new QLineEdit(ToQString(m_handlers.InitialText()), this);
   m_edit->setGeometry(dlu.Rect(64, 22, 67, 12));
-  MakeStatic(resources::kHeightUnit, this)->setGeometry(dlu.Rect(135, 25, 10, 8));
+  MakeStaticText(resources::kHeightUnit, this)->setGeometry(dlu.Rect(135, 25, 10, 8));
 
   setTabOrder(m_ok, m_cancel);
   setTabOrder(m_cancel, m_edit);

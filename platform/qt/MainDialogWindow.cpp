@@ -11,6 +11,7 @@
 #include "app/Resources.h"
 #include "platform/Shell.h"
 #include "platform/qt/DialogUnits.h"
+#include "platform/qt/ProgramIcon.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtText.h"
 
@@ -27,9 +28,6 @@ constexpr std::uint32_t kSizeMaximized = 2;
 constexpr int kFontPointSize = 9;
 constexpr int kWidthDlu = 330;
 constexpr int kHeightDlu = 228;
-
-// Edge length of the icon drawn in the minimised window.
-constexpr int kIconSize = 32;
 
 }  // namespace
 

@@ -7,6 +7,10 @@
 
 namespace platform::qt {
 
+// Edge length in pixels of the icon as the windows show it: the About box's picture, the
+// minimised window's drawing and the large-icon size the shell reports.
+inline constexpr int kIconSize = 32;
+
 // Loads image/icon.png from the given directory (the executable's); when it is missing or
 // unreadable, draws a plain stand-in so that every window still has an icon.
 QIcon LoadProgramIconFrom(const std::string& moduleDirectory);

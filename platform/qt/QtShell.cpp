@@ -16,13 +16,6 @@
 
 namespace platform::qt {
 
-namespace {
-
-// The size of a large icon, as the minimised window draws it.
-constexpr int kIconSize = 32;
-
-}  // namespace
-
 int QtShell::RunMainDialog(MainDialogHandlers& dialog) {
   MainDialogWindow window(dialog, m_canvas);
   m_mainDialog = &window;

@@ -304,8 +304,9 @@ INSTANTIATE_TEST_SUITE_P(
                  [](CMeziroDlg& d, auto&) { d.m_sensorHeightCm = 1e30f; }}),
     [](const auto& info) { return info.param.name; });
 
-// A whole frame as the operator sees it, written beside the test for a look: a camera
-// gradient, two readouts in digit pictures drawn from a small pixel font, the banner.
+// A whole frame as the operator sees it, written beside the test binary for a look: a camera
+// gradient, two readouts in digit pictures drawn from a small pixel font, the banner. The
+// readouts are read back glyph by glyph from the saved picture.
 TEST_F(ReadoutTest, WritesAFullFrameForInspection) {
   static const char* kGlyphs[11][7] = {
       {"01110", "10001", "10011", "10101", "11001", "10001", "01110"},
@@ -362,13 +363,50 @@ TEST_F(ReadoutTest, WritesAFullFrameForInspection) {
   });
   Track(0, 220.0f, 200.0f, 330, 100, 2000);  // 134
   Track(1, 470.0f, 260.0f, 100, 479, 800);   // 52
-  Resize(1280, 720);
+  Resize(1280, 720);                         // image scale 2, origin (0, -120)
   const Frame frame = Render();
   EXPECT_EQ(m_shell.messages, StartUpMessages());
-  const std::string path = "display_full_frame.png";
-  frame.Save(path);
+
+  // Which glyph of the given ink the sprite centred at camera-image (x, y) shows: at this
+  // scale a sprite is 40 x 56 window pixels and each of its 5 x 7 cells 8 x 8, and a cell's
+  // centre is ink exactly where the glyph has a dot. -1 when no glyph matches.
+  const auto glyphAt = [&](float x, float y, Rgba ink) {
+    const int left = static_cast<int>(x * 2.0f) - 20;
+    const int top = static_cast<int>(y * 2.0f) - 120 - 28;
+    for (int glyph = 0; glyph < 11; ++glyph) {
+      bool matches = true;
+      for (int gy = 0; gy < 7; ++gy) {
+        for (int gx = 0; gx < 5; ++gx) {
+          const bool inked =
+              displaytest::Near(frame.At(left + 8 * gx + 4, top + 8 * gy + 4), ink, 8);
+          matches = matches && inked == (kGlyphs[glyph][gy][gx] == '1');
+        }
+      }
+      if (matches) {
+        return glyph;
+      }
+    }
+    return -1;
+  };
+  // The glyphs along a readout's cells, 50 image pixels left of and 80 above the face point.
+  const auto readout = [&](float px, float py, Rgba ink, std::vector<float> offsets) {
+    std::vector<int> glyphs;
+    for (const float offset : offsets) {
+      glyphs.push_back(glyphAt(px - 50.0f + offset, py - 80.0f, ink));
+    }
+    return glyphs;
+  };
+  constexpr int kUnit = 10;
+  EXPECT_EQ(readout(220.0f, 200.0f, Rgba{255, 220, 40}, {-0.1f, 49.9f, 99.9f, 154.9f}),
+            (std::vector<int>{1, 3, 4, kUnit}));
+  EXPECT_EQ(readout(470.0f, 260.0f, Rgba{120, 255, 140}, {-0.1f, 49.9f, 104.9f}),
+            (std::vector<int>{5, 2, kUnit}));
+
+  const std::filesystem::path path =
+      std::filesystem::read_symlink("/proc/self/exe").parent_path() / "display_full_frame.png";
+  frame.Save(path.string());
   EXPECT_TRUE(std::filesystem::exists(path));
-  std::cout << "full frame written to " << std::filesystem::absolute(path) << "\n";
+  std::cout << "full frame written to " << path << "\n";
 }
 
 }  // namespace

@@ -229,6 +229,22 @@ TEST_F(RendererTest, WithoutAContextAFrameDrawsNothing) {
   EXPECT_FALSE(m_canvas.IsCurrent());
 }
 
+// A dialog on a canvas of its own instead of the display fixture's.
+template <typename Canvas>
+class DialogOnCanvasTest : public ::testing::Test {
+ protected:
+  platform::headless::HeadlessShell m_shell{{}};
+  Canvas m_canvas;
+  testsupport::ManualClock m_clock;
+  runtime::NoSensorRuntime m_runtime;
+  CMeziroDlg m_dialog{m_shell, m_canvas, m_clock, m_runtime};
+};
+
+class SmallCanvas : public platform::headless::EglCanvas {
+ public:
+  SmallCanvas() : EglCanvas({64, 48}) {}
+};
+
 // A canvas on which no pixel format can be set.
 class NoFormatCanvas : public platform::headless::EglCanvas {
  public:
@@ -236,57 +252,40 @@ class NoFormatCanvas : public platform::headless::EglCanvas {
   bool SetupPixelFormat() override { return false; }
 };
 
-TEST(CanvasTest, NoPixelFormatGivesEFailAndNoContextAndReleasesCleanly) {
-  platform::headless::HeadlessShell shell({});
-  NoFormatCanvas canvas;
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  CMeziroDlg dialog(shell, canvas, clock, runtime);
-  EXPECT_EQ(dialog.InitOpenGL(), E_FAIL);
-  EXPECT_FALSE(dialog.m_hGLRC);
-  EXPECT_EQ(dialog.m_pDC, &canvas);
-  EXPECT_FALSE(canvas.IsCurrent());
-  dialog.ReleaseOpenGL();
-  EXPECT_EQ(dialog.m_pDC, nullptr);
-  dialog.ReleaseOpenGL();
+using CanvasTest = DialogOnCanvasTest<SmallCanvas>;
+using NoFormatCanvasTest = DialogOnCanvasTest<NoFormatCanvas>;
+
+TEST_F(NoFormatCanvasTest, GivesEFailAndNoContextAndReleasesCleanly) {
+  EXPECT_EQ(m_dialog.InitOpenGL(), E_FAIL);
+  EXPECT_FALSE(m_dialog.m_hGLRC);
+  EXPECT_EQ(m_dialog.m_pDC, &m_canvas);
+  EXPECT_FALSE(m_canvas.IsCurrent());
+  m_dialog.ReleaseOpenGL();
+  EXPECT_EQ(m_dialog.m_pDC, nullptr);
+  m_dialog.ReleaseOpenGL();
 }
 
-TEST(CanvasTest, ReleaseOfANeverOpenedCanvasDoesNothing) {
-  platform::headless::HeadlessShell shell({});
-  platform::headless::EglCanvas canvas({640, 480});
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  CMeziroDlg dialog(shell, canvas, clock, runtime);
-  dialog.ReleaseOpenGL();
-  EXPECT_EQ(dialog.m_pDC, nullptr);
-  EXPECT_FALSE(dialog.m_hGLRC);
+TEST_F(CanvasTest, ReleaseOfANeverOpenedCanvasDoesNothing) {
+  m_dialog.ReleaseOpenGL();
+  EXPECT_EQ(m_dialog.m_pDC, nullptr);
+  EXPECT_FALSE(m_dialog.m_hGLRC);
 }
 
-TEST(CanvasTest, OpenCanvasIsCurrentWithTheDeepestDepthBufferOffered) {
-  platform::headless::HeadlessShell shell({});
-  platform::headless::EglCanvas canvas({64, 48});
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  CMeziroDlg dialog(shell, canvas, clock, runtime);
-  ASSERT_EQ(dialog.InitOpenGL(), S_OK);
-  EXPECT_TRUE(canvas.IsCurrent());
-  EXPECT_GE(canvas.DepthBits(), 24);
-  dialog.ReleaseOpenGL();
-  EXPECT_FALSE(canvas.IsCurrent());
+TEST_F(CanvasTest, OpenCanvasIsCurrentWithTheDeepestDepthBufferOffered) {
+  ASSERT_EQ(m_dialog.InitOpenGL(), S_OK);
+  EXPECT_TRUE(m_canvas.IsCurrent());
+  EXPECT_GE(m_canvas.DepthBits(), 24);
+  m_dialog.ReleaseOpenGL();
+  EXPECT_FALSE(m_canvas.IsCurrent());
 }
 
-TEST(CanvasTest, SizeBeforeTheCanvasIsAttachedLeavesItAlone) {
-  platform::headless::HeadlessShell shell({});
-  platform::headless::EglCanvas canvas({64, 48});
-  canvas.attached = false;
-  testsupport::ManualClock clock;
-  runtime::NoSensorRuntime runtime;
-  CMeziroDlg dialog(shell, canvas, clock, runtime);
-  dialog.OnSize(0, 1280, 720);
-  EXPECT_EQ(canvas.GetClientSize().width, 64);
-  canvas.attached = true;
-  dialog.OnSize(0, 1280, 720);
-  EXPECT_EQ(canvas.GetClientSize().width, 1280);
+TEST_F(CanvasTest, SizeBeforeTheCanvasIsAttachedLeavesItAlone) {
+  m_canvas.attached = false;
+  m_dialog.OnSize(0, 1280, 720);
+  EXPECT_EQ(m_canvas.GetClientSize().width, 64);
+  m_canvas.attached = true;
+  m_dialog.OnSize(0, 1280, 720);
+  EXPECT_EQ(m_canvas.GetClientSize().width, 1280);
 }
 
 }  // namespace

@@ -345,33 +345,43 @@ INSTANTIATE_TEST_SUITE_P(
                       289.75f, 310.75f}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(SpriteTest, DrawingAnEmptySpriteLeavesTheGlStateAlone) {
+// Drawing with texturing on and blending off beforehand: an empty sprite is refused and
+// touches nothing; a created one draws and leaves both off. The matrix stack stays balanced
+// either way.
+struct DrawStateCase {
+  const char* name;
+  bool created;
+  HRESULT result;
+  bool texturingAfter;
+};
+
+class SpriteDrawStateTest : public SpriteTest,
+                            public ::testing::WithParamInterface<DrawStateCase> {};
+
+TEST_P(SpriteDrawStateTest, LeavesTheStackBalancedAndBlendingOff) {
+  const DrawStateCase& c = GetParam();
+  if (c.created) {
+    displaytest::WriteSolidPng(Path("dot.png"), 3, 3, {1, 2, 3, 255});
+    ASSERT_EQ(m_sprite.CreateFromFile(Path("dot.png"), m_shell), S_OK);
+  }
   ASSERT_TRUE(m_canvas.MakeCurrent());
   glMatrixMode(GL_MODELVIEW);
   glEnable(GL_TEXTURE_2D);
   glDisable(GL_BLEND);
   GLint depthBefore = 0, depthAfter = 0;
   glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
-  EXPECT_EQ(m_sprite.Draw(10, 10, 1.0f), E_FAIL);
+  EXPECT_EQ(m_sprite.Draw(10, 10, 1.0f), c.result);
   glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
   EXPECT_EQ(depthAfter, depthBefore);
-  EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+  EXPECT_EQ(glIsEnabled(GL_TEXTURE_2D) == GL_TRUE, c.texturingAfter);
   EXPECT_FALSE(glIsEnabled(GL_BLEND));
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(SpriteTest, DrawLeavesTexturingAndBlendingOffAndTheStackBalanced) {
-  displaytest::WriteSolidPng(Path("dot.png"), 3, 3, {1, 2, 3, 255});
-  ASSERT_EQ(m_sprite.CreateFromFile(Path("dot.png"), m_shell), S_OK);
-  ASSERT_TRUE(m_canvas.MakeCurrent());
-  GLint depthBefore = 0, depthAfter = 0;
-  glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
-  EXPECT_EQ(m_sprite.Draw(10, 10, 1.0f), S_OK);
-  glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
-  EXPECT_EQ(depthAfter, depthBefore);
-  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-  EXPECT_FALSE(glIsEnabled(GL_BLEND));
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Sprites, SpriteDrawStateTest,
+    ::testing::Values(DrawStateCase{"EmptyIsRefusedAndTouchesNothing", false, E_FAIL, true},
+                      DrawStateCase{"CreatedTurnsTexturingOff", true, S_OK, false}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform/qt/MainDialogWindow.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtText.h"
 #include "tests/gui/ModalDriver.h"
 
 namespace {
@@ -252,8 +253,7 @@ TEST_F(MainDialogWindowTest, ContextMenuEndsWithTheAboutItemAfterASeparator) {
 
   EXPECT_EQ(shell.RunMainDialog(dialog), platform::IDCANCEL);
   ASSERT_GE(menuTexts.size(), 2);
-  EXPECT_EQ(menuTexts.back(),
-            QString::fromUtf8(resources::kAboutMenuText.data(), resources::kAboutMenuText.size()));
+  EXPECT_EQ(menuTexts.back(), platform::qt::ToQString(resources::kAboutMenuText));
   EXPECT_EQ(menuTexts[menuTexts.size() - 2], QStringLiteral("-"));
   EXPECT_NE(std::find(dialog.log.begin(), dialog.log.end(), "SysCommand:16"), dialog.log.end());
 }
