@@ -1,7 +1,9 @@
 // Storage for delivered frames. A frame taken from the pool belongs to its shared owners
 // (pending streams, taken textures); when the last of them lets go, from whatever thread,
-// the storage comes back to the pool for the next frame, so steady running allocates
-// nothing. The pool may go first: frames still held are then freed normally.
+// the storage comes back to the pool for the next frame, so steady running allocates no
+// image storage (only small bookkeeping per frame: the owners' control block, the textures
+// handed out and their entries in the device's lists). The pool may go first: frames still
+// held are then freed normally.
 #pragma once
 
 #include <memory>

@@ -192,7 +192,6 @@ HRESULT SimDevice::TakeImageFrame(NuiStreamHandle handle, NUI_IMAGE_FRAME* frame
     return E_FAIL;
   }
   std::shared_ptr<const DeliveredFrame> taken = std::move(stream->ready);
-  stream->ready.reset();
   Unsignal(stream->event);
 
   const bool color = stream == &m_color;
@@ -200,7 +199,7 @@ HRESULT SimDevice::TakeImageFrame(NuiStreamHandle handle, NUI_IMAGE_FRAME* frame
     // Only the people: keeping the whole frame for the face tracker would keep its storage
     // out of the pool until the next colour frame is taken.
     m_lastTakenPeople = taken->Frames().people;
-    m_colorTaken = true;
+    ++m_colorFramesTaken;
   }
   frame->timeStamp = taken->timeStampMs;
   frame->frameNumber = taken->frameNumber;
@@ -273,7 +272,6 @@ HRESULT SimDevice::TakeSkeletonFrame(NUI_SKELETON_FRAME* frame) {
       return E_FAIL;
     }
     taken = std::move(m_skeleton.ready);
-    m_skeleton.ready.reset();
     Unsignal(m_skeleton.event);
   }
   *frame = taken->skeletons;
@@ -297,12 +295,15 @@ void SimDevice::CopyPointMap(const DeliveredFrame& frame, NUI_DEPTH_IMAGE_POINT*
   m_simulator.CopyPointMap(frame.rendered, out, count);
 }
 
-bool SimDevice::LastTakenColorPeople(std::vector<PersonView>& people) const {
+bool SimDevice::LastTakenColorPeople(std::vector<PersonView>& people, std::uint64_t& seen) const {
   std::lock_guard lock(m_mutex);
-  if (!m_colorTaken) {
+  if (m_colorFramesTaken == 0) {
     return false;
   }
-  people = m_lastTakenPeople;
+  if (seen != m_colorFramesTaken) {
+    people = m_lastTakenPeople;
+    seen = m_colorFramesTaken;
+  }
   return true;
 }
 

@@ -88,9 +88,11 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
   // Writes the first `count` points (at most one image) of a frame's point map to `out`.
   void CopyPointMap(const DeliveredFrame& frame, runtime::NUI_DEPTH_IMAGE_POINT* out,
                     std::size_t count) const;
-  // Copies the people (ground truth) of the colour frame the program took last into `people`,
-  // reusing its storage; false, and `people` untouched, before the first.
-  bool LastTakenColorPeople(std::vector<PersonView>& people) const;
+  // Brings `people` up to the people (ground truth) of the colour frame the program took
+  // last. `seen` is the number of colour frames taken when `people` was last brought up to
+  // date; the people are copied (reusing the storage of `people`) only when colour frames
+  // were taken since, and `seen` is updated. False, and both untouched, before the first.
+  bool LastTakenColorPeople(std::vector<PersonView>& people, std::uint64_t& seen) const;
 
   // ---- Background removal ----
   void RecordBackgroundRemovalEnable(runtime::NUI_IMAGE_RESOLUTION colorResolution,
@@ -130,7 +132,7 @@ class SimDevice : public std::enable_shared_from_this<SimDevice> {
   Stream m_skeleton;
   std::map<const runtime::INuiFrameTexture*, std::unique_ptr<SimFrameTexture>> m_heldFrames;
   std::map<const SimFrameTexture*, std::shared_ptr<const DeliveredFrame>> m_extendedTextures;
-  bool m_colorTaken = false;
+  std::uint64_t m_colorFramesTaken = 0;
   std::vector<PersonView> m_lastTakenPeople;
   BackgroundRemovalRecord m_backgroundRemoval;
 };

@@ -18,7 +18,6 @@ HRESULT SimFaceImage::Attach(std::uint32_t width, std::uint32_t height, void* da
   m_height = height;
   m_data = data;
   m_format = format;
-  m_stride = stride;
   return S_OK;
 }
 

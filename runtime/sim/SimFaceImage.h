@@ -21,14 +21,12 @@ class SimFaceImage final : public runtime::IFTImage {
   std::uint32_t Width() const { return m_width; }
   std::uint32_t Height() const { return m_height; }
   runtime::FTIMAGEFORMAT Format() const { return m_format; }
-  const void* Data() const { return m_data; }
 
  private:
   std::uint32_t m_width = 0;
   std::uint32_t m_height = 0;
   void* m_data = nullptr;
   runtime::FTIMAGEFORMAT m_format{};
-  std::uint32_t m_stride = 0;
 };
 
 }  // namespace sim

@@ -105,7 +105,8 @@ HRESULT SimFaceTracker::Track(const FT_SENSOR_DATA* sensorData, const FTHeadHint
     return E_POINTER;
   }
   const PersonView* person = nullptr;
-  if (m_initialized && SensorDataUsable(sensorData) && m_device->LastTakenColorPeople(m_people)) {
+  if (m_initialized && SensorDataUsable(sensorData) &&
+      m_device->LastTakenColorPeople(m_people, m_peopleSeen)) {
     if (headHints != nullptr) {
       person = NearestToHint(m_people, (*headHints)[1]);
     } else if (m_followedPlayer) {

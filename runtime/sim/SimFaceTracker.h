@@ -12,6 +12,7 @@
 // depth (D13P3) images of this runtime. Released by its holder.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -44,7 +45,8 @@ class SimFaceTracker final : public runtime::IFTFaceTracker {
   std::shared_ptr<SimDevice> m_device;
   bool m_initialized = false;
   std::optional<int> m_followedPlayer;  // player index of the face tracked last step
-  std::vector<PersonView> m_people;     // of the colour frame taken last, copied each step
+  std::vector<PersonView> m_people;     // of the colour frame taken last
+  std::uint64_t m_peopleSeen = 0;       // colour frames taken when m_people was copied
 };
 
 }  // namespace sim

@@ -26,12 +26,16 @@ std::int32_t Millimetres(float z) {
   return static_cast<std::int32_t>(std::lround(z * 1000.0f));
 }
 
-// The depth pixel pair for a depth in metres and a player index.
-void PackDepth(float z, int player, std::uint16_t& packed, DepthImagePixel& extended) {
+// The extended depth pixel for a depth in metres and a player index.
+DepthImagePixel Extended(float z, int player) {
   const std::int32_t mm = std::clamp(Millimetres(z), 0, 65535);
-  const std::int32_t clipped = std::min<std::int32_t>(mm, kMaxPackedDepthMm);
-  packed = static_cast<std::uint16_t>((clipped << 3) | player);
-  extended = {static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(mm)};
+  return {static_cast<std::uint16_t>(player), static_cast<std::uint16_t>(mm)};
+}
+
+// The packed depth pixel of an extended one: the depth clipped to 13 bits above the player.
+std::uint16_t Packed(DepthImagePixel extended) {
+  const int clipped = std::min<int>(extended.depth, kMaxPackedDepthMm);
+  return static_cast<std::uint16_t>((clipped << 3) | extended.playerIndex);
 }
 
 // The depth pixel a seen point projects to. Points very close to the sensor project far off
@@ -101,12 +105,6 @@ PixelRect CastShape(const PinholeCamera& camera, const Shape& shape, std::uint8_
   return rect;
 }
 
-// The packed depth pixel of an extended one: the depth clipped to 13 bits above the player.
-std::uint16_t Packed(DepthImagePixel extended) {
-  const int clipped = std::min<int>(extended.depth, kMaxPackedDepthMm);
-  return static_cast<std::uint16_t>((clipped << 3) | extended.playerIndex);
-}
-
 template <typename T>
 void CopyRect(const std::vector<T>& from, std::vector<T>& to, PixelRect r) {
   for (int y = r.y0; y < r.y1; ++y) {
@@ -140,8 +138,7 @@ void Simulator::CastRoom() {
       const std::size_t i = static_cast<std::size_t>(v) * kImageWidth + u;
       const RoomHit d = room.Cast(kDepthCamera.Origin(), kDepthCamera.RayDirection(u, v));
       m_depthCam.roomZ[i] = d.t;
-      std::uint16_t packed = 0;
-      PackDepth(m_scene.noise ? QuantisedDepthM(d.t) : d.t, 0, packed, m_roomExtended[i]);
+      m_roomExtended[i] = Extended(m_scene.noise ? QuantisedDepthM(d.t) : d.t, 0);
 
       const RoomHit c = room.Cast(kColorCamera.Origin(), kColorCamera.RayDirection(u, v));
       m_colorCam.roomZ[i] = c.t;
@@ -181,18 +178,14 @@ void Simulator::RestoreRoom(FrameTarget& target) {
     }
   }
   // The z-buffers and owners hold the last frame rendered, whichever target it went to.
-  for (PixelRect r : m_depthCam.dirty) {
-    CopyRect(m_depthCam.roomZ, m_depthCam.z, r);
-    for (int y = r.y0; y < r.y1; ++y)
-      std::fill_n(m_depthCam.owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
+  for (CameraBuffers* cam : {&m_depthCam, &m_colorCam}) {
+    for (PixelRect r : cam->dirty) {
+      CopyRect(cam->roomZ, cam->z, r);
+      for (int y = r.y0; y < r.y1; ++y)
+        std::fill_n(cam->owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
+    }
+    cam->dirty.clear();
   }
-  for (PixelRect r : m_colorCam.dirty) {
-    CopyRect(m_colorCam.roomZ, m_colorCam.z, r);
-    for (int y = r.y0; y < r.y1; ++y)
-      std::fill_n(m_colorCam.owner.begin() + y * kImageWidth + r.x0, r.x1 - r.x0, 0);
-  }
-  m_depthCam.dirty.clear();
-  m_colorCam.dirty.clear();
 }
 
 void Simulator::DrawBody(int bodyIndex) {
@@ -218,8 +211,8 @@ void Simulator::ResolveDepth(PixelRect r, FrameSet& frames) {
       if (id == 0) continue;
       const float z = m_depthCam.z[i];
       const int player = m_bodies[(id - 1) / kBodyShapeCount].playerIndex;
-      PackDepth(m_scene.noise ? QuantisedDepthM(z) : z, player, frames.depth[i],
-                frames.extendedDepth[i]);
+      frames.extendedDepth[i] = Extended(m_scene.noise ? QuantisedDepthM(z) : z, player);
+      frames.depth[i] = Packed(frames.extendedDepth[i]);
     }
   }
 }

@@ -1,13 +1,20 @@
 #include "runtime/sim/SkeletonSmoother.h"
 
+#include <algorithm>
 #include <cmath>
-#include <set>
 
 namespace sim {
 
 using namespace runtime;
 
 namespace {
+
+// Whether the frame smooths a skeleton with this tracking id.
+bool Smoothed(const NUI_SKELETON_FRAME& frame, std::uint32_t trackingId) {
+  return std::ranges::any_of(frame.skeletonData, [&](const NUI_SKELETON_DATA& skeleton) {
+    return skeleton.trackingState != NUI_SKELETON_NOT_TRACKED && skeleton.trackingId == trackingId;
+  });
+}
 
 // Share of the new point in the smoothed value, share of the new trend, and how far (metres)
 // the output may stray from the raw point.
@@ -51,12 +58,10 @@ void SkeletonSmoother::Filter(PointFilter& filter, Vector4& point) {
 }
 
 void SkeletonSmoother::Smooth(NUI_SKELETON_FRAME& frame) {
-  std::set<std::uint32_t> seen;
   for (NUI_SKELETON_DATA& skeleton : frame.skeletonData) {
     if (skeleton.trackingState == NUI_SKELETON_NOT_TRACKED || skeleton.trackingId == 0) {
       continue;
     }
-    seen.insert(skeleton.trackingId);
     SkeletonFilter& filters = m_skeletons[skeleton.trackingId];
     Filter(filters[NUI_SKELETON_POSITION_COUNT], skeleton.position);
     for (int j = 0; j < NUI_SKELETON_POSITION_COUNT; ++j) {
@@ -68,7 +73,8 @@ void SkeletonSmoother::Smooth(NUI_SKELETON_FRAME& frame) {
       Filter(filters[j], skeleton.skeletonPositions[j]);
     }
   }
-  std::erase_if(m_skeletons, [&](const auto& entry) { return !seen.contains(entry.first); });
+  // Ids of 0 never enter the map, so a filter is kept exactly when its skeleton was smoothed.
+  std::erase_if(m_skeletons, [&](const auto& entry) { return !Smoothed(frame, entry.first); });
 }
 
 }  // namespace sim
