@@ -10,6 +10,9 @@ struct Rgb {
   std::uint8_t r = 0;
   std::uint8_t g = 0;
   std::uint8_t b = 0;
+  // Pads a colour to four bytes: returned from a function it then travels in one register
+  // instead of being put together byte by byte on the stack, which stalled the shading loop.
+  std::uint8_t unused = 0;
 };
 
 // The colour with each channel multiplied by f, saturating at 0 and 255.

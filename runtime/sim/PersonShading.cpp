@@ -55,7 +55,10 @@ Rgb ShadePerson(const Body& body, int shapeIndex, Vec3 point) {
   }
   // Light from above, in front of the sensor, slightly to the right.
   static const Vec3 kToLight = Normalize({0.3f, 0.8f, -0.6f});
-  const float lambert = std::max(0.0f, Dot(NormalAt(shape, point), kToLight));
+  // Surfaces turned from the light get none, without working out the normal's length.
+  const Vec3 outward = OutwardAt(shape, point);
+  const float facing = Dot(outward, kToLight);
+  const float lambert = facing > 0.0f ? facing / Length(outward) : 0.0f;
   return Scaled(base, 0.45f + 0.6f * lambert);
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "runtime/sim/ShapeRays.h"
+
 namespace sim {
 
 namespace {
@@ -11,60 +13,6 @@ namespace {
 Vec3 ToLocal(const Shape& s, Vec3 v) {
   return {Dot(v, s.unitX), Dot(v, s.unitY), Dot(v, s.unitZ)};
 }
-
-float IntersectEllipsoid(const Shape& s, Vec3 origin, Vec3 dir) {
-  const Vec3 o = ToLocal(s, origin - s.a);
-  const Vec3 d = ToLocal(s, dir);
-  const float a = Dot(d, d);
-  const float b = Dot(o, d);
-  const float c = Dot(o, o) - 1.0f;
-  const float h = b * b - a * c;
-  if (h < 0.0f) return -1.0f;
-  return (-b - std::sqrt(h)) / a;
-}
-
-float IntersectSphere(Vec3 centre, float radius, Vec3 origin, Vec3 dir) {
-  const Vec3 oc = origin - centre;
-  const float a = Dot(dir, dir);
-  const float b = Dot(oc, dir);
-  const float c = Dot(oc, oc) - radius * radius;
-  const float h = b * b - a * c;
-  if (h < 0.0f) return -1.0f;
-  return (-b - std::sqrt(h)) / a;
-}
-
-float IntersectCapsule(const Shape& s, Vec3 origin, Vec3 dir) {
-  const float r = s.radii.x;
-  const Vec3 ba = s.b - s.a;
-  const Vec3 oa = origin - s.a;
-  const float baba = Dot(ba, ba);
-  const float bard = Dot(ba, dir);
-  const float baoa = Dot(ba, oa);
-  const float rdoa = Dot(dir, oa);
-  const float oaoa = Dot(oa, oa);
-  const float rdrd = Dot(dir, dir);
-  const float a = baba * rdrd - bard * bard;
-  const float b = baba * rdoa - baoa * bard;
-  const float c = baba * oaoa - baoa * baoa - r * r * baba;
-  const float h = b * b - a * c;
-  if (h < 0.0f) return -1.0f;
-  if (a > 0.0f) {
-    const float t = (-b - std::sqrt(h)) / a;
-    const float y = baoa + t * bard;
-    if (y > 0.0f && y < baba) return t;
-    return IntersectSphere(y <= 0.0f ? s.a : s.b, r, origin, dir);
-  }
-  // Ray parallel to the axis: only the end caps can be met first.
-  const float ta = IntersectSphere(s.a, r, origin, dir);
-  const float tb = IntersectSphere(s.b, r, origin, dir);
-  if (ta < 0.0f) return tb;
-  if (tb < 0.0f) return ta;
-  return std::min(ta, tb);
-}
-
-}  // namespace
-
-namespace {
 
 // Half extents of the ellipsoid's bounding box along the camera axes.
 Vec3 EllipsoidHalfExtents(const Shape& s) {
@@ -113,22 +61,24 @@ Shape MakeCapsule(Surface surface, Vec3 a, Vec3 b, float radius) {
   s.a = a;
   s.b = b;
   s.radii = {radius, radius, radius};
+  const Vec3 ba = b - a;
+  const float lengthSq = Dot(ba, ba);
+  if (lengthSq > 0.0f) s.alongSegment = ba * (1.0f / lengthSq);
   return s;
 }
 
 float Intersect(const Shape& shape, Vec3 origin, Vec3 dir) {
-  return shape.kind == Shape::Kind::Ellipsoid ? IntersectEllipsoid(shape, origin, dir)
-                                              : IntersectCapsule(shape, origin, dir);
+  return shape.kind == Shape::Kind::Ellipsoid ? EllipsoidRays(shape, origin).Intersect(dir)
+                                              : CapsuleRays(shape, origin).Intersect(dir);
 }
 
-Vec3 NormalAt(const Shape& shape, Vec3 point) {
+Vec3 OutwardAt(const Shape& shape, Vec3 point) {
   if (shape.kind == Shape::Kind::Ellipsoid) {
     const Vec3 q = ToLocal(shape, point - shape.a);
-    return Normalize(shape.unitX * q.x + shape.unitY * q.y + shape.unitZ * q.z);
+    return shape.unitX * q.x + shape.unitY * q.y + shape.unitZ * q.z;
   }
-  const Vec3 ba = shape.b - shape.a;
-  const float f = std::clamp(Dot(point - shape.a, ba) / Dot(ba, ba), 0.0f, 1.0f);
-  return Normalize(point - (shape.a + ba * f));
+  const float f = std::clamp(Dot(point - shape.a, shape.alongSegment), 0.0f, 1.0f);
+  return point - (shape.a + (shape.b - shape.a) * f);
 }
 
 }  // namespace sim

@@ -26,6 +26,9 @@ struct Shape {
   Vec3 unitX;
   Vec3 unitY;
   Vec3 unitZ;
+  // Capsule: the segment divided by its squared length, which takes a point to its place
+  // along the segment (0 at a, 1 at b); zero for a capsule that is a sphere.
+  Vec3 alongSegment;
 
   // Corners of the axis-aligned box in camera space that contains the solid, for culling.
   Vec3 BoxMin() const;
@@ -39,7 +42,8 @@ Shape MakeCapsule(Surface surface, Vec3 a, Vec3 b, float radius);
 // negative value when the ray misses. dir need not be of unit length.
 float Intersect(const Shape& shape, Vec3 origin, Vec3 dir);
 
-// Outward unit normal at a point on the shape's surface.
-Vec3 NormalAt(const Shape& shape, Vec3 point);
+// A vector along the outward normal at a point on the shape's surface, of no particular
+// length: shading divides by the length once instead of normalising first.
+Vec3 OutwardAt(const Shape& shape, Vec3 point);
 
 }  // namespace sim
