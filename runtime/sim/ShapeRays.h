@@ -31,24 +31,16 @@ class SphereRays {
   float m_c;
 };
 
+// In the frame where the ellipsoid is the unit sphere at the origin.
 class EllipsoidRays {
  public:
   EllipsoidRays(const Shape& s, Vec3 origin)
       : m_unitX(s.unitX),
         m_unitY(s.unitY),
         m_unitZ(s.unitZ),
-        m_o(ToLocal(origin - s.a)),
-        m_c(Dot(m_o, m_o) - 1.0f) {}
+        m_unitSphere({}, 1.0f, ToLocal(origin - s.a)) {}
 
-  // In the frame where the ellipsoid is the unit sphere.
-  float Intersect(Vec3 dir) const {
-    const Vec3 d = ToLocal(dir);
-    const float a = Dot(d, d);
-    const float b = Dot(m_o, d);
-    const float h = b * b - a * m_c;
-    if (h < 0.0f) return -1.0f;
-    return (-b - std::sqrt(h)) / a;
-  }
+  float Intersect(Vec3 dir) const { return m_unitSphere.Intersect(ToLocal(dir)); }
 
  private:
   Vec3 ToLocal(Vec3 v) const { return {Dot(v, m_unitX), Dot(v, m_unitY), Dot(v, m_unitZ)}; }
@@ -56,8 +48,7 @@ class EllipsoidRays {
   Vec3 m_unitX;
   Vec3 m_unitY;
   Vec3 m_unitZ;
-  Vec3 m_o;  // the origin in the unit sphere's frame
-  float m_c;
+  SphereRays m_unitSphere;
 };
 
 class CapsuleRays {
